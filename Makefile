@@ -1,0 +1,40 @@
+# Hollowmere -- the front door.
+#   make        build the game, the headless runner, the tools and build/data
+#   make play   install what is missing, build in Release and play
+#   make test   install what is missing, build with sanitizers and run every test
+#   make bench  frame-time benchmarks
+#   make demo   a scripted headless run that leaves screenshots in build/demo/
+
+BUILD      := build
+TEST_BUILD := build/asan
+JOBS       := $(shell nproc 2>/dev/null || echo 2)
+
+.PHONY: all play test bench demo deps clean
+
+all:
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=Release
+	cmake --build $(BUILD) -j $(JOBS)
+
+deps:
+	scripts/install-deps
+
+play: deps all
+	cd $(BUILD)/data && ../hollowmere
+
+test: deps
+	cmake -S . -B $(TEST_BUILD) -DCMAKE_BUILD_TYPE=Debug -DHM_SANITIZE=ON
+	cmake --build $(TEST_BUILD) -j $(JOBS)
+	cd $(TEST_BUILD) && ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
+		ctest --output-on-failure -j $(JOBS)
+
+bench: deps
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=Release -DHM_BENCH=ON
+	cmake --build $(BUILD) -j $(JOBS)
+	$(BUILD)/hollowmere-bench
+
+demo: all
+	mkdir -p $(BUILD)/demo
+	$(BUILD)/hollowmere-headless --data $(BUILD)/data --script tests/demo/demo.play
+
+clean:
+	rm -rf $(BUILD)

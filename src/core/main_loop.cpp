@@ -1,0 +1,138 @@
+// main_loop.cpp -- start-up, the title-and-play loop and the frame
+#include <cmath>
+#include <cstring>
+#include <string>
+
+#include "core/core.h"
+#include "world/world.h"
+
+namespace hm {
+
+namespace {
+
+constexpr int FRAME_MS = 24;
+constexpr float SCROLL_ACCEL = 0.8f;
+constexpr float DEAD_ZONE = 0.1f;
+constexpr float LOOK_AHEAD = 1.4f;
+constexpr float DAMPING = 0.9f;
+
+void keep_pointer_in_view()
+{
+    if (j[mouse_y] > 270) my = 270;
+    if (j[mouse_y] < 10) my = 10;
+    if (j[mouse_x] > 430) mx = 430;
+    if (j[mouse_x] < 10) mx = 10;
+}
+
+void arrow_keys()
+{
+    if (keyr[K_LEFT] == EDGE_HELD) f[cam_vx] -= SCROLL_ACCEL;
+    if (keyr[K_RIGHT] == EDGE_HELD) f[cam_vx] += SCROLL_ACCEL;
+    if (keyr[K_UP] == EDGE_HELD) f[cam_vy] -= SCROLL_ACCEL;
+    if (keyr[K_DOWN] == EDGE_HELD) f[cam_vy] += SCROLL_ACCEL;
+}
+
+// With the right button held, the view's edges scroll (it covers 20..419 x 20..259).
+void edge_scroll()
+{
+    if (!j[rmb_held]) return;
+    if (j[mouse_x] <= 20) f[cam_vx] -= SCROLL_ACCEL;
+    if (j[mouse_x] > 419) f[cam_vx] += SCROLL_ACCEL;
+    if (j[mouse_y] <= 20) f[cam_vy] -= SCROLL_ACCEL;
+    if (j[mouse_y] > 259) f[cam_vy] += SCROLL_ACCEL;
+}
+
+bool moving(float v) { return v > DEAD_ZONE || v < -DEAD_ZONE; }
+
+void move_camera()
+{
+    if ((moving(f[cam_vx]) &&
+         cfgoos((int)(f[cam_fx] + f[cam_vx] * LOOK_AHEAD), (int)f[cam_fy], j[free_camera])) ||
+        j[editor_on])
+        f[cam_fx] += f[cam_vx];
+    if ((moving(f[cam_vy]) &&
+         cfgoos((int)f[cam_fx], (int)(f[cam_fy] + f[cam_vy] * LOOK_AHEAD), j[free_camera])) ||
+        j[editor_on])
+        f[cam_fy] += f[cam_vy];
+    f[cam_vx] *= DAMPING;
+    f[cam_vy] *= DAMPING;
+    j[cam_x] = (int)f[cam_fx];
+    j[cam_y] = (int)f[cam_fy];
+    if (j[shake]) {
+        j[cam_x] += random() % 3 - 1;
+        j[cam_y] += random() % 3 - 1;
+        j[shake] = 0;
+    }
+}
+
+void start_play_music()
+{
+    plat_destroy_midi(the_music);
+    the_music = plat_load_midi("m2.mid");
+    plat_play_midi(the_music, true);
+}
+
+}  // namespace
+
+int graph()
+{
+    return plat_init_graphics();
+}
+
+void p_scr() { plat_save_screen("pscr.bmp"); }
+
+int play_frame(int &exit_code)
+{
+    std::memset(vs, 0, sizeof(uint16_t) * VIEW_W * VIEW_H);
+    j[hilite_cell] = -1;
+    do_keyr();
+    mouse_stuff();
+    if (j[rmb_held]) keep_pointer_in_view();
+
+    if (keyr[K_ESC] == EDGE_RELEASED || plat_close_requested()) exit_code = EXIT_QUIT;
+    arrow_keys();
+    if (keyr[K_SPACE] == EDGE_RELEASED) j[grid_on] = j[grid_on] == 1 ? 0 : 1;
+    if (keyr[K_P] == EDGE_RELEASED) p_scr();
+    edge_scroll();
+    move_camera();
+
+    wait_frame(FRAME_MS);
+    check_for_video_clear();
+    return exit_code;
+}
+
+int hollowmere_main()
+{
+    mx = my = omx = omy = 10;
+    if (graph() != 0) {
+        // Every frame writes to the screen: without one there is nothing to run.
+        plat_message((std::string("Error setting graphics mode\n") + plat_error() + "\n").c_str());
+        return 1;
+    }
+    if (plat_init_sound() != 0) {
+        plat_message((std::string("Error initialising sound system\n") + plat_error() + "\n").c_str());
+        return 1;
+    }
+    plat_init_mouse();
+    init_mem();
+    plat_install_tick(inc_jtimer);
+    clear_keyr();
+    // The first draw of the unseeded generator, as the original start-up did.
+    srandom((uint32_t)((plat_time() % 8000) * (random() % 200) * 13));
+
+    for (;;) {
+        j[free_camera] = 0;
+        start_play_music();
+        j[edit_loaded] = 0;
+        int exit_code = EXIT_NONE;
+        while (exit_code == EXIT_NONE) play_frame(exit_code);
+        if (exit_code == EXIT_QUIT) break;
+    }
+
+    plat_destroy_midi(the_music);
+    the_music = 0;
+    delete_mem();
+    return 0;
+}
+
+}  // namespace hm

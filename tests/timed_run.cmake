@@ -1,0 +1,12 @@
+# Runs the headless game for 1000 frames and fails if that takes a second or more.
+string(TIMESTAMP start "%s%f")
+execute_process(COMMAND ${RUNNER} --data ${DATA} --frames 1000 RESULT_VARIABLE rc)
+string(TIMESTAMP stop "%s%f")
+math(EXPR elapsed_us "${stop} - ${start}")
+message("1000 frames in ${elapsed_us} us")
+if(NOT rc EQUAL 0)
+  message(FATAL_ERROR "the runner exited with ${rc}")
+endif()
+if(elapsed_us GREATER_EQUAL 1000000)
+  message(FATAL_ERROR "1000 headless frames took ${elapsed_us} us")
+endif()
