@@ -32,9 +32,10 @@ bench: deps
 	cmake --build $(BUILD) -j $(JOBS)
 	$(BUILD)/hollowmere-bench
 
-demo: all
+demo: deps all
 	mkdir -p $(BUILD)/demo
 	$(BUILD)/hollowmere-headless --data $(BUILD)/data --script tests/demo/demo.play
+	cd $(BUILD)/demo && for f in *.bmp; do convert "$$f" "$${f%.bmp}.png" && rm "$$f"; done
 
 clean:
 	rm -rf $(BUILD)
