@@ -1,19 +1,56 @@
 // chests.h -- chest records, their life across levels, and the lock puzzle
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
+#include <type_traits>
 
 namespace hm {
 
 constexpr int CHEST_COUNT = 500;
 constexpr int CHEST_STATE_BYTES = 20000;   // one state per chest id
+constexpr int CHEST_SLOTS = 20;            // items of a chest, as type and seed
+constexpr int LOCK_DISCS = 8;              // most discs a lock can have
 
+// One chest. Stored byte for byte in level files and in the save file.
 struct chest_rec {
-    uint8_t raw[148];   // laid out by the chest code
+    uint8_t in_use;          // nonzero = record used
+    uint8_t pad0[3];         // alignment
+    int32_t chest_id;        // level number * 50 + n, n 0..49
+    int32_t x;               // cell column
+    int32_t y;               // cell row
+    int32_t chest_pic;       // object picture (group 1) at its cell; + 1 when emptied
+    int16_t item_types[CHEST_SLOTS];   // item type per slot, -1 empty
+    int16_t item_seeds[CHEST_SLOTS];   // item seed per slot
+    uint8_t item_chance[CHEST_SLOTS];  // percent chance the item is there at first opening
+    uint8_t trap_state;      // 0 no trap, 1 locked, 2 jammed, 3 delete when empty
+    uint8_t pad1[3];         // alignment
+    int32_t n_discs;         // lock discs, 1..8
+    int32_t difficulty;      // lock difficulty, shortens the trap timer
+    int32_t lock_seed;       // seed of the discs' starting angles
+    int32_t face_side;       // side the party must face to use it: 1 left, 2 right, 3 up, 4 down
+    int8_t disc_r[LOCK_DISCS];   // resistance of each disc, percent
 };
-static_assert(sizeof(chest_rec) == 148, "chest record");
+static_assert(sizeof(chest_rec) == 148);
+static_assert(std::is_trivially_copyable<chest_rec>::value);
+static_assert(offsetof(chest_rec, in_use) == 0);
+static_assert(offsetof(chest_rec, pad0) == 1);
+static_assert(offsetof(chest_rec, chest_id) == 4);
+static_assert(offsetof(chest_rec, x) == 8);
+static_assert(offsetof(chest_rec, y) == 12);
+static_assert(offsetof(chest_rec, chest_pic) == 16);
+static_assert(offsetof(chest_rec, item_types) == 20);
+static_assert(offsetof(chest_rec, item_seeds) == 60);
+static_assert(offsetof(chest_rec, item_chance) == 100);
+static_assert(offsetof(chest_rec, trap_state) == 120);
+static_assert(offsetof(chest_rec, pad1) == 121);
+static_assert(offsetof(chest_rec, n_discs) == 124);
+static_assert(offsetof(chest_rec, difficulty) == 128);
+static_assert(offsetof(chest_rec, lock_seed) == 132);
+static_assert(offsetof(chest_rec, face_side) == 136);
+static_assert(offsetof(chest_rec, disc_r) == 140);
 
-extern chest_rec *chest;
-extern uint8_t *chest_state;
+extern chest_rec *chest;        // chests alive now
+extern uint8_t *chest_state;    // state per chest id
 
 }  // namespace hm

@@ -47,8 +47,8 @@ TEST(Memory, TablesAreZeroedAndSized)
     swad[SWAD_BYTES - 1] = 1;
     vs[VIEW_W * VIEW_H - 1] = 1;
     scr_buf[SCR_W * SCR_H - 1] = 1;
-    CRT[CRT_COUNT - 1].raw[915] = 1;
-    crt_spawner[SPAWNER_COUNT - 1].raw[303] = 1;
+    CRT[CRT_COUNT - 1].effect[CRT_EFFECTS - 1] = 1;
+    crt_spawner[SPAWNER_COUNT - 1].reserved[95] = 1;
     // Leaks would be reported by LeakSanitizer at exit.
     delete_mem();
     init_mem();
