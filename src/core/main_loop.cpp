@@ -4,6 +4,7 @@
 #include <string>
 
 #include "core/core.h"
+#include "data/data.h"
 #include "world/world.h"
 
 namespace hm {
@@ -116,9 +117,14 @@ int hollowmere_main()
     plat_init_mouse();
     init_mem();
     plat_install_tick(inc_jtimer);
+    load_jpal(0, 0, 0);
+    load_swad();
     clear_keyr();
     // The first draw of the unseeded generator, as the original start-up did.
     srandom((uint32_t)((plat_time() % 8000) * (random() % 200) * 13));
+    load_swad();
+    load_pic_dat();
+    init_wrt_data();
 
     for (;;) {
         j[free_camera] = 0;

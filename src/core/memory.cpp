@@ -103,6 +103,10 @@ void init_mem()
     take(cspns, CSPNS_BYTES);
     take(chest_state, CHEST_STATE_BYTES);
     take(crt_spawner, SPAWNER_COUNT);
+    set_pict_size();
+    loadtex();
+    init_wrt();
+    load_ls_tile();
 }
 
 void delete_mem()
@@ -116,6 +120,8 @@ void delete_mem()
         PIC_dat[g] = nullptr;
     }
     jpal = nullptr;
+    freetex();
+    freewrt();
 }
 
 
