@@ -162,8 +162,8 @@ bool txt_reader::read_int(int *v)
     const unsigned long long cap = (unsigned long long)LLONG_MAX + 1;
     while (c >= 0 && digit_value(c) < base) {
         any = true;
-        mag = mag * (unsigned)base + (unsigned)digit_value(c);
-        if (mag > cap) mag = cap;
+        unsigned d = (unsigned)digit_value(c);
+        mag = mag > (cap - d) / (unsigned)base ? cap : mag * (unsigned)base + d;
         c = get();
     }
     unget(*this, c);

@@ -86,7 +86,8 @@ int jscanf(int x, int y, int max_len, int fg, int bg, char *buf, int mode)
 
         wait_frame(FRAME_MS);
 
-        repeat = keyr[K_BACKSPACE] != EDGE_UP ? repeat + 1 : 0;
+        bool held = keyr[K_BACKSPACE] == EDGE_PRESSED || keyr[K_BACKSPACE] == EDGE_HELD;
+        repeat = held ? repeat + 1 : 0;
         bool erase = keyr[K_BACKSPACE] == EDGE_PRESSED;
         if (repeat > REPEAT_START) {
             repeat = REPEAT_AGAIN;

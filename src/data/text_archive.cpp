@@ -20,6 +20,7 @@ constexpr int BOX_W = 66;    // the portrait box that wrt_around_box flows aroun
 constexpr int BOX_H = 68;
 
 uint32_t text_area = 0;   // length of the loaded archive's text area, 0 none
+uint32_t last_text = 0;   // the highest text entry the index knows
 
 uint32_t get_u32(const uint8_t *p) { return p[0] | (p[1] << 8) | (p[2] << 16) | ((uint32_t)p[3] << 24); }
 
@@ -70,6 +71,7 @@ void init_wrt()
     t_str = static_cast<uint32_t *>(std::calloc(T_STR_COUNT, sizeof(uint32_t)));
     n_pos = static_cast<uint32_t *>(std::calloc(N_POS_COUNT, sizeof(uint32_t)));
     text_area = 0;
+    last_text = 0;
 }
 
 void freewrt()
@@ -79,6 +81,7 @@ void freewrt()
     t_str = nullptr;
     n_pos = nullptr;
     text_area = 0;
+    last_text = 0;
 }
 
 void init_wrt_data()
@@ -97,6 +100,9 @@ void init_wrt_data()
         for (int i = 0; i < T_STR_COUNT; i++) t_str[i] = get_u32(raw + 4 * i);
         for (int i = 0; i < N_POS_COUNT; i++) n_pos[i] = get_u32(raw + 4 * (T_STR_COUNT + i));
         text_area = area;
+        last_text = 0;
+        for (uint32_t k = 1; k < N_POS_COUNT; k++)
+            if (n_pos[k] != 0) last_text = k;
     }
     std::free(raw);
 }
@@ -105,7 +111,8 @@ int text_ok(int t, int f)
 {
     if (!t_str || !n_pos || t < 0 || f < 0 || f >= T_STR_COUNT) return 0;
     uint64_t k = (uint64_t)t_str[f] + (uint64_t)t;
-    if (k >= (uint64_t)N_POS_COUNT) return 0;
+    // Entries past the last separator have no position: they would show text 0.
+    if (k >= (uint64_t)N_POS_COUNT || k > last_text) return 0;
     return (uint64_t)n_pos[k] + 1 < text_area;
 }
 

@@ -11,7 +11,7 @@ void bevel(canvas &c, int x, int y, int w, int h, const pal::ramp &r, float face
 {
     for (int yy = y; yy < y + h; yy++)
         for (int xx = x; xx < x + w; xx++) {
-            float t = face + 0.08f * (value_noise((float)xx, (float)yy, 2.0f, seed) - 0.5f);
+            float t = face + 0.04f * (value_noise((float)xx, (float)yy, 2.0f, seed) - 0.5f);
             c.set(xx, yy, ramp_dither(r, t, xx, yy));
         }
     for (int i = 0; i < w; i++) {

@@ -46,6 +46,7 @@ int write_ls_tile(const std::string &file, const std::vector<pic_entry> &pics)
         for (int n = t.first; n < t.first + t.count; n++)
             if (n >= 0 && n < hm::LS_TILE_COUNT)
                 table[n] = {t.passable, t.range_penalty, t.gr_light, t.light_str, t.ls_light, 0};
+    table[0] = {1, 0, 0, 0, 0, 0};   // object 0 is "no object"
     FILE *out = std::fopen(file.c_str(), "wb");
     if (!out) return -1;
     size_t wrote = std::fwrite(table.data(), sizeof(hm::ls_tile_rec), table.size(), out);
