@@ -123,15 +123,41 @@ void blit(canvas &dst, const canvas &src, int x, int y, bool flip)
 }
 
 // -- shaded shapes --------------------------------------------------------------------
-void shade_shape(canvas &c, const std::function<bool(float, float)> &inside,
-                 const std::function<vec3(float, float)> &normal, const pal::ramp &r, float bias)
+namespace {
+
+// Pixel rows and columns of the canvas that a box of floats touches.
+struct span {
+    int x0, y0, x1, y1;   // inclusive
+};
+
+span clip_box(const canvas &c, float left, float top, float right, float bottom)
 {
-    for (int y = 0; y < c.h; y++)
-        for (int x = 0; x < c.w; x++) {
+    span s{(int)std::floor(left) - 1, (int)std::floor(top) - 1, (int)std::ceil(right) + 1,
+           (int)std::ceil(bottom) + 1};
+    s.x0 = std::max(0, s.x0);
+    s.y0 = std::max(0, s.y0);
+    s.x1 = std::min(c.w - 1, s.x1);
+    s.y1 = std::min(c.h - 1, s.y1);
+    return s;
+}
+
+void shade_box(canvas &c, span s, const std::function<bool(float, float)> &inside,
+               const std::function<vec3(float, float)> &normal, const pal::ramp &r, float bias)
+{
+    for (int y = s.y0; y <= s.y1; y++)
+        for (int x = s.x0; x <= s.x1; x++) {
             float fx = (float)x + 0.5f, fy = (float)y + 0.5f;
             if (!inside(fx, fy)) continue;
             c.set(x, y, ramp_dither(r, lit(normal(fx, fy)) + bias, x, y));
         }
+}
+
+}  // namespace
+
+void shade_shape(canvas &c, const std::function<bool(float, float)> &inside,
+                 const std::function<vec3(float, float)> &normal, const pal::ramp &r, float bias)
+{
+    shade_box(c, {0, 0, c.w - 1, c.h - 1}, inside, normal, r, bias);
 }
 
 void ellipse(canvas &c, float cx, float cy, float rx, float ry, const pal::ramp &r, float bias)
@@ -146,7 +172,7 @@ void ellipse(canvas &c, float cx, float cy, float rx, float ry, const pal::ramp 
         float z = std::sqrt(std::max(0.0f, 1.0f - u * u - v * v));
         return vec3{u, v, z};
     };
-    shade_shape(c, inside, normal, r, bias);
+    shade_box(c, clip_box(c, cx - rx, cy - ry, cx + rx, cy + ry), inside, normal, r, bias);
 }
 
 void capsule(canvas &c, float x0, float y0, float x1, float y1, float radius, const pal::ramp &r,
@@ -172,7 +198,9 @@ void capsule(canvas &c, float x0, float y0, float x1, float y1, float radius, co
         offset(x, y, ox, oy);
         return vec3{ox, oy, std::sqrt(std::max(0.0f, 1.0f - ox * ox - oy * oy))};
     };
-    shade_shape(c, inside, normal, r, bias);
+    shade_box(c, clip_box(c, std::min(x0, x1) - radius, std::min(y0, y1) - radius, std::max(x0, x1) + radius,
+                          std::max(y0, y1) + radius),
+              inside, normal, r, bias);
 }
 
 bool in_polygon(const std::vector<pt> &pts, float x, float y)
@@ -189,19 +217,22 @@ bool in_polygon(const std::vector<pt> &pts, float x, float y)
 void polygon(canvas &c, const std::vector<pt> &pts, const pal::ramp &r, vec3 n, float bias)
 {
     if (pts.size() < 3) return;
-    float top = pts[0].y, bottom = pts[0].y;
+    float top = pts[0].y, bottom = pts[0].y, left = pts[0].x, right = pts[0].x;
     for (const pt &p : pts) {
         top = std::min(top, p.y);
         bottom = std::max(bottom, p.y);
+        left = std::min(left, p.x);
+        right = std::max(right, p.x);
     }
     float base = lit(n);
-    float span = std::max(1.0f, bottom - top);
-    for (int y = 0; y < c.h; y++)
-        for (int x = 0; x < c.w; x++) {
+    float height = std::max(1.0f, bottom - top);
+    span s = clip_box(c, left, top, right, bottom);
+    for (int y = s.y0; y <= s.y1; y++)
+        for (int x = s.x0; x <= s.x1; x++) {
             float fx = (float)x + 0.5f, fy = (float)y + 0.5f;
             if (!in_polygon(pts, fx, fy)) continue;
             // Faces catch a little more light towards their top.
-            float t = base + bias + 0.08f * (0.5f - (fy - top) / span);
+            float t = base + bias + 0.08f * (0.5f - (fy - top) / height);
             c.set(x, y, ramp_dither(r, t, x, y));
         }
 }
