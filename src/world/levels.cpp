@@ -150,6 +150,7 @@ void update_grsc()
 
 void load_level(int level, int mode)
 {
+    if (level < 0 || level >= LEVEL_COUNT) return;
     j[level_no] = level;
     loadn('l', level, EXT_TXT);
     FILE *in = std::fopen(xnam, "rb");

@@ -145,6 +145,7 @@ TEST_F(Levels, LevelsOutsideTheStateTablesAreRefused)
     gr[123] = 77;
     for (int level : {-1, 400, 100000}) {
         make_level(1, level, 50, 50);
+        load_level(level, 0);
         EXPECT_EQ(j[level_no], 12);
         EXPECT_EQ(lsts[start_x], 40);
         EXPECT_EQ(gr[123], 77);
