@@ -66,9 +66,10 @@ void recieve_exp(int member, int amount)
     // Only upwards: a record whose level is ahead of its experience keeps it.
     int target = find_lev(p.exp);
     while (p.level < target) {
+        // Each step earns by the level it leaves: 9 to 11 gives 2 + 4.
+        int g = (p.level / 10) * 2 + 2;
         p.level++;
         p.attr_points++;
-        int g = (p.level / 10) * 2 + 2;
         p.gained_points += g;
         p.skill_points += g;
     }
