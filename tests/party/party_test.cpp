@@ -47,6 +47,8 @@ TEST_F(Party, TheCurveGivesEachLevelAtItsThreshold)
         }
         ASSERT_EQ(find_exp_needed(at), 10 * (level + 1));
     }
+    // Single precision, as the game always had it: there a point short already counts.
+    EXPECT_EQ(find_lev(5 * (1638 * 1638 + 1638) + 50 - 1), 1638);
     EXPECT_EQ(find_exp_needed(0), 60);
     EXPECT_EQ(find_exp_needed(79), 1);
     EXPECT_GT(find_exp_needed(2147483647), 0);
