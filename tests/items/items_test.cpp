@@ -75,18 +75,6 @@ TEST_F(ItemTest, ATypeAndASeedAlwaysMakeTheSameItem)
     EXPECT_NE(std::memcmp(ITEM[a].atv, ITEM[other].atv, sizeof ITEM[a].atv), 0);
 }
 
-TEST_F(ItemTest, PlayAfterAnItemFollowsTheClockNotTheSeed)
-{
-    equipment_type(100, "Plain", 0, 1, 1, {});
-    int after[2];
-    for (int k = 0; k < 2; k++) {
-        hl_set_time(1000 + k);
-        ASSERT_GE(new_item(100, -1, 0, 55), 0);
-        after[k] = hm::random();
-    }
-    EXPECT_NE(after[0], after[1]);
-}
-
 TEST_F(ItemTest, UsableAndOtherClassesReadTheirValuesAsWritten)
 {
     std::map<int, int> values;
@@ -221,15 +209,6 @@ TEST_F(ItemTest, PricesWeighEquipmentAttributesOnly)
     EXPECT_EQ(calc_price(drink), 12);
     ITEM[drink].item_class = 3;
     EXPECT_EQ(calc_price(drink), 12);
-}
-
-TEST_F(ItemTest, NamingAnItemKeepsTheNameTerminated)
-{
-    name_item(3, "Short");
-    EXPECT_STREQ(ITEM[3].name, "Short");
-    for (int i = 5; i < ITEM_NAME_LEN; i++) EXPECT_EQ(ITEM[3].name[i], 0);
-    name_item(3, "A name that is far too long to fit");
-    EXPECT_EQ(std::strlen(ITEM[3].name), 24u);
 }
 
 }  // namespace
