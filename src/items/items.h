@@ -108,7 +108,8 @@ int istk_count(int stack);
 // empty entry of `to`.  A full `to` refuses the move: nothing changes and 0 is
 // returned; 1 when the item is now listed in `to`.
 int swap_item_istk(int item, int from, int to);
-// Takes the item out of every stack and frees its record.
+// Takes the item off whoever wears it or carries it on a belt, out of every
+// stack, and frees its record.
 void delete_item(int item);
 // Class 1: base price plus the attributes 0..49 weighed by atv1.txt; others: base price.
 int calc_price(int item);
