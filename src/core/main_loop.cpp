@@ -5,6 +5,7 @@
 
 #include "core/core.h"
 #include "data/data.h"
+#include "party/party.h"
 #include "world/world.h"
 
 namespace hm {
@@ -96,6 +97,10 @@ int play_frame(int &exit_code)
     if (keyr[K_P] == EDGE_RELEASED) p_scr();
     edge_scroll();
     move_camera();
+
+    // The award and the loot screen wait while the level-up box is up.
+    if (j[lev_up_show] == 0) exp_and_items();
+    do_lev_ups();
 
     wait_frame(FRAME_MS);
     check_for_video_clear();
