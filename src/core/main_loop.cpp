@@ -5,6 +5,7 @@
 
 #include "core/core.h"
 #include "data/data.h"
+#include "party/party.h"
 #include "world/world.h"
 
 namespace hm {
@@ -118,9 +119,13 @@ int play_frame(int &exit_code)
 
     // Occupancy and light are brought up to date here (set_us, do_gr_light).
     draw_all();
-    // Ground animations and missiles follow the scene (do_grndanis(0), do_sht),
-    // then loot, NPCs, messages, chests, the skill and attribute screens,
-    // level-ups, the side panel's scraps and the game-over fade.
+    // Ground animations and missiles follow the scene (do_grndanis(0), do_sht).
+    // The award and the loot screen wait while the level-up box is up.
+    if (j[lev_up_show] == 0) exp_and_items();
+    // NPCs, messages, chests and the skill and attribute screens run here
+    // (npc_stuff1, show_messages, chest_main, skills_main, attributes_main, skill_stats).
+    do_lev_ups();
+    // The side panel's scraps and the game-over fade follow (draw_scraps, game_over_fade).
     draw_bmp(j[cursor_pic], 8, mx - VIEW_X, my - VIEW_Y, 1, 0);
     if (j[ptr_note_on]) {
         wrt(j[mouse_x] - 20, j[mouse_y] - 28, 640, 4, 0, 17, 0, 1, 1, j[ptr_note_val]);
