@@ -22,7 +22,7 @@ void loot_box(canvas &c, int n)
     well(c, 164, 4, 32, 26, 0.08f, 302);
     draw_symbol(c, n == 53 ? SYM_CHEST : SYM_CHECK, 180.0f, 17.0f, 22);
     rule(c, 8, c.w - 9, 33);
-    text_centre(c, 4, 38, c.w - 8, 16, n == 53 ? "Take your loot - click here when done" : "All taken - click to go on",
+    text_centre(c, 4, 38, c.w - 8, 16, n == 53 ? "Take what you want, then click here" : "All taken - click to go on",
                 pal::TEXT);
 }
 
@@ -34,16 +34,23 @@ void box_corner(canvas &c, int n)
 {
     bool gold = n == 124 || n == 125, bottom = n == 63 || n == 125;
     const pal::ramp &metal = gold ? pal::GOLD : pal::STEEL;
-    const pal::ramp &accent = gold ? pal::GOLD : pal::ICE;
     canvas a = supersample(32, 32, [&](canvas &b) {
-        // A square boss over the frame's corner, a leaf reaching into the box, and
-        // thin lines that run on along the inner edge of the bands.
-        polygon(b, {{0, 0}, {26, 0}, {26, 26}, {0, 26}}, metal, {-0.3f, -0.4f, 1}, gold ? -0.05f : 0.1f);
-        polygon(b, {{4, 4}, {22, 4}, {22, 22}, {4, 22}}, metal, {0.3f, 0.4f, 1}, gold ? -0.2f : -0.1f);
-        ellipse(b, 13, 13, 6, 6, gold ? pal::CLOTH_RED : pal::GOLD, 0.1f);
-        polygon(b, {{24, 24}, {40, 30}, {46, 46}, {30, 40}}, accent, {-0.3f, -0.4f, 1}, 0.05f);
-        capsule(b, 28, 17, 62, 17, 0.9f, accent, 0.1f);
-        capsule(b, 17, 28, 17, 62, 0.9f, accent, 0.1f);
+        // A square boss over the frame's corner with a stone in it, and a gold
+        // scroll that curls out of it along the inside of the frame.
+        polygon(b, {{0, 0}, {28, 0}, {28, 28}, {0, 28}}, metal, {-0.3f, -0.4f, 1}, gold ? -0.1f : 0.05f);
+        polygon(b, {{4, 4}, {24, 4}, {24, 24}, {4, 24}}, metal, {0.3f, 0.4f, 1}, gold ? -0.25f : -0.15f);
+        ellipse(b, 14, 14, 6.5f, 6.5f, gold ? pal::CLOTH_RED : pal::CLOTH_BLUE, 0.15f);
+        shade_shape(
+            b,
+            [](float x, float y) {
+                float d = std::hypot(x - 16, y - 16);
+                return d > 22.5f && d < 27.5f && x > 16 && y > 16 && x + y < 72;
+            },
+            [](float x, float y) { return vec3{(x - 16) / 40, (y - 16) / 40, 1}; }, pal::GOLD, 0.1f);
+        ellipse(b, 40.5f, 33, 3, 3, pal::GOLD, 0.2f);
+        ellipse(b, 33, 40.5f, 3, 3, pal::GOLD, 0.2f);
+        capsule(b, 30, 17.5f, 56, 17.5f, 1.4f, pal::GOLD, 0.05f);
+        capsule(b, 17.5f, 30, 17.5f, 56, 1.4f, pal::GOLD, 0.05f);
     });
     outline_inner(a, 1);
     for (int y = 0; y < 32; y++)
@@ -167,8 +174,8 @@ void level_row(canvas &c, int)
         c.set(x, 1, pal::GOLD[4]);
         c.set(x, c.h - 2, pal::GOLD[1]);
     }
-    draw_symbol(c, SYM_STAR, 5.0f, 10.0f, 9);
-    draw_symbol(c, SYM_STAR, (float)c.w - 7.0f, 10.0f, 9);
+    draw_symbol(c, SYM_STAR, 5.0f, 10.0f, 11);
+    draw_symbol(c, SYM_STAR, (float)c.w - 7.0f, 10.0f, 11);
 }
 
 // 116: the level-up box at (160, 100 - 10n) over the rows; the close spot is its

@@ -53,44 +53,56 @@ void title_backdrop(canvas &c, int)
     float moon_x = 468, moon_y = 78, moon_r = 19;
     for (int y = 0; y < HORIZON; y++)
         for (int x = 0; x < c.w; x++) {
-            float t = std::pow((float)y / (float)HORIZON, 1.6f) * 0.95f;
+            float t = std::pow((float)y / (float)HORIZON, 1.5f) * 0.95f;
             float d = std::hypot((float)x - moon_x, (float)y - moon_y);
-            t += 0.18f * std::exp(-d / 70.0f);
-            t += 0.04f * (value_noise((float)x, (float)y * 3, 40, 510) - 0.5f);   // thin cloud bands
+            t += 0.14f * std::exp(-d / 60.0f);
+            // Long thin clouds, dark against the glow, lit a little on their lower edge.
+            float cl = value_noise((float)x * 0.5f, (float)y * 2.4f, 26, 510) * std::sin((float)y / (float)HORIZON * 3.1f);
+            if (cl > 0.55f) t -= 0.1f + 0.2f * (cl - 0.55f);
+            else if (cl > 0.5f) t += 0.04f;
             c.set(x, y, ramp_dither(s, t, x, y));
         }
     rng g(511);
-    for (int i = 0; i < 220; i++) {
-        int x = g.range(0, c.w - 1), y = g.range(0, 130);
+    for (int i = 0; i < 260; i++) {
+        int x = g.range(0, c.w - 1), y = g.range(0, 120);
         if (std::hypot((float)x - moon_x, (float)y - moon_y) < 40) continue;
-        c.set(x, y, g.range(0, 5) == 0 ? pal::BONE[9] : pal::SLATE[g.range(4, 6)]);
+        if (c.get(x, y) != pal::INK[0] && c.get(x, y) != pal::CLOTH_BLUE[0] && c.get(x, y) != pal::CLOTH_BLUE[1]) continue;
+        c.set(x, y, g.range(0, 5) == 0 ? pal::BONE[9] : pal::SLATE[g.range(4, 7)]);
     }
-    ellipse(c, moon_x, moon_y, moon_r, moon_r, pal::BONE, 0.35f);
-    for (int i = 0; i < 5; i++)
-        ellipse(c, moon_x - 6 + 11 * std::sin((float)i * 2.1f), moon_y - 3 + 8 * std::cos((float)i * 1.7f),
-                2.5f + (float)(i % 3), 2.0f + (float)(i % 2), pal::BONE, -0.1f);
+    ellipse(c, moon_x, moon_y, moon_r + 1.5f, moon_r + 1.5f, pal::BONE, -0.35f);
+    ellipse(c, moon_x, moon_y, moon_r, moon_r, pal::BONE, 0.3f);
+    ellipse(c, moon_x + 5, moon_y - 4, 4.5f, 3.5f, pal::BONE, 0.05f);
+    ellipse(c, moon_x - 7, moon_y + 6, 3.0f, 2.5f, pal::BONE, 0.08f);
 
-    // Far hills, bluish and dark, with the tower on a knoll.
+    // Far hills, near black against the glow, with a ruined tower on a knoll.
     for (int x = 0; x < c.w; x++) {
         float h = hills((float)x);
-        if (x > 120 && x < 200) h += 14 * std::sin(((float)x - 120) / 80 * 3.1416f);
+        if (x > 110 && x < 210) h += 18 * std::sin(((float)x - 110) / 100 * 3.1416f);
         for (int y = HORIZON - (int)h; y < HORIZON; y++)
-            c.set(x, y, ramp_dither(pal::SLATE, 0.16f + 0.06f * (float)(HORIZON - y) / h, x, y));
+            c.set(x, y, ramp_dither(ui::NIGHT, 0.42f - 0.25f * (float)(y - HORIZON + h) / h, x, y));
     }
-    int tx = 152, ty = HORIZON - 40 - 12;
-    fill_grain(c, tx, ty - 46, 18, 48, pal::STONE, 0.16f, 0.08f, 0.06f, 512);
-    for (int i = 0; i < 18; i += 4) fill_rect(c, tx + i, ty - 50, 3, 4, pal::STONE[1]);
-    fill_rect(c, tx + 7, ty - 34, 3, 5, pal::FIRE[5]);
-    c.set(tx + 8, ty - 33, pal::FIRE[7]);
-    fill_grain(c, tx + 18, ty - 20, 9, 22, pal::STONE, 0.12f, 0.08f, 0.06f, 513);
-    for (int i = 0; i < 9; i++) c.set(tx + 18 + i, ty - 20 - (i % 3 == 0 ? 3 : 0) - (i > 4 ? 2 : 0), pal::STONE[1]);
+    int tx = 150, base = HORIZON - 44;
+    for (int y = base - 70; y < base + 4; y++)
+        for (int x = tx; x < tx + 22; x++) {
+            bool broken = y < base - 60 && (x - tx) > 8 + (base - 60 - y);
+            if (broken) continue;
+            float t = 0.5f - 0.3f * (float)(x - tx) / 22.0f + 0.1f * (value_noise((float)x, (float)y, 3, 512) - 0.5f);
+            c.set(x, y, ramp_dither(ui::NIGHT, t, x, y));
+        }
+    for (int i = 0; i < 4; i++) fill_rect(c, tx + 6 * i - 1, base - 74, 4, 5, pal::INK[1]);
+    fill_rect(c, tx + 8, base - 46, 4, 6, pal::FIRE[5]);
+    fill_rect(c, tx + 9, base - 44, 2, 3, pal::FIRE[7]);
+    fill_rect(c, tx + 12, base - 24, 3, 4, pal::FIRE[4]);
+    for (int y = base - 30; y < base + 4; y++)
+        for (int x = tx + 22; x < tx + 34; x++)
+            if (y > base - 30 + (x - tx - 22) % 5) c.set(x, y, ramp_dither(ui::NIGHT, 0.3f, x, y));
 
     // The mere: the sky mirrored and darkened, rippled, with the moon's path.
     for (int y = HORIZON; y < c.h; y++)
         for (int x = 0; x < c.w; x++) {
             int my = 2 * HORIZON - y + (int)(3 * std::sin((float)x * 0.05f + (float)y * 0.7f));
             my = std::max(0, std::min(HORIZON - 1, my));
-            float t = std::pow((float)my / (float)HORIZON, 1.6f) * 0.95f - 0.22f - 0.1f * (float)(y - HORIZON) / 186.0f;
+            float t = std::pow((float)my / (float)HORIZON, 1.5f) * 0.95f - 0.3f - 0.15f * (float)(y - HORIZON) / 186.0f;
             float ripple = value_noise((float)x * 0.3f, (float)y * 2.5f, 3, 514);
             float path = std::exp(-std::fabs((float)x - moon_x) / (10 + 0.25f * (float)(y - HORIZON)));
             if (ripple > 0.6f) t += 0.18f * path + 0.05f;
@@ -105,20 +117,41 @@ void title_backdrop(canvas &c, int)
             float m = value_noise((float)x, (float)y * 2, 50, 515) * std::exp(-std::fabs((float)y - HORIZON - 4) / 12);
             if (m > 0.32f + 0.5f * bayer(x, y)) c.set(x, y, (x + y) % 3 ? pal::SLATE[4] : pal::SLATE[5]);
         }
-    // The near bank: dark grass and reeds with seed heads against the water.
+    // Lily pads drifting on the open water.
+    for (int i = 0; i < 14; i++) {
+        float lx = (float)g.range(40, 600), ly = (float)g.range(HORIZON + 40, 330);
+        if (std::fabs(lx - moon_x) < 30) continue;
+        float r = 3 + 5 * (ly - HORIZON) / 120;
+        for (int y = (int)(ly - r); y <= (int)(ly + r); y++)
+            for (int x = (int)(lx - 2 * r); x <= (int)(lx + 2 * r); x++) {
+                float u = ((float)x - lx) / (2 * r), v = ((float)y - ly) / (r * 0.9f);
+                if (u * u + v * v > 1 || (u > 0.1f && std::fabs(v) < 0.15f)) continue;
+                c.set(x, y, ramp_dither(pal::FOLIAGE, 0.2f - 0.15f * v, x, y));
+            }
+    }
+    // The near bank: dark grass with tufts, and reeds with seed heads against the water.
     for (int x = 0; x < c.w; x++) {
         int h = (int)bank((float)x);
-        for (int y = c.h - h; y < c.h; y++) c.set(x, y, ramp_dither(pal::FOLIAGE, 0.08f + 0.05f * (float)(y - (c.h - h)) / (float)h, x, y));
+        for (int y = c.h - h; y < c.h; y++) {
+            float t = 0.14f - 0.1f * (float)(y - (c.h - h)) / (float)h + 0.1f * (value_noise((float)x, (float)y * 2, 4, 516) - 0.5f);
+            c.set(x, y, ramp_dither(pal::FOLIAGE, t, x, y));
+        }
     }
-    for (int i = 0; i < 140; i++) {
-        float x0 = (float)g.range(0, c.w - 1), side = x0 < 320 ? 1.0f : -1.0f;
-        float base = (float)c.h - bank(x0) + 6, len = 20 + (float)g.range(0, 60) * std::max(0.2f, 1 - std::min(x0, 640 - x0) / 260);
-        float lean = side * 0.15f * g.uniform() - 0.05f * side;
-        for (float k = 0; k < len; k += 0.5f) c.set((int)(x0 + lean * k), (int)(base - k), pal::FOLIAGE[k < len * 0.3f ? 0 : 1]);
-        if (g.range(0, 3) == 0) {
+    for (int i = 0; i < 320; i++) {
+        float x0 = (float)g.range(0, c.w - 1);
+        float edge = std::min(x0, 640 - x0);
+        float base = (float)c.h - bank(x0) + (float)g.range(4, 30);
+        float len = 14 + (float)g.range(0, 70) * std::max(0.15f, 1 - edge / 240);
+        float lean = (x0 < 320 ? 1.0f : -1.0f) * (0.12f * g.uniform() - 0.03f);
+        uint8_t col = g.range(0, 2) ? pal::FOLIAGE[1] : pal::FOLIAGE[2];
+        for (float k = 0; k < len; k += 0.5f) c.set((int)(x0 + lean * k), (int)(base - k), k < len * 0.2f ? pal::FOLIAGE[0] : col);
+        if (len > 40 && g.range(0, 2) == 0) {
             int hx = (int)(x0 + lean * len), hy = (int)(base - len);
-            fill_rect(c, hx - 1, hy, 3, 7, pal::LEATHER[2]);
+            fill_rect(c, hx - 1, hy, 3, 8, pal::LEATHER[2]);
             c.set(hx - 1, hy, pal::LEATHER[4]);
+            c.set(hx - 1, hy + 1, pal::LEATHER[4]);
+            c.set(hx, hy - 2, pal::FOLIAGE[2]);
+            c.set(hx, hy - 1, pal::FOLIAGE[2]);
         }
     }
 }
@@ -237,12 +270,12 @@ void game_over(canvas &c, int)
         for (int x = 0; x < c.w; x++) {
             float u = ((float)x - 320) / 320, v = ((float)y - 200) / 200;
             float d = std::sqrt(u * u + v * v * 1.2f);
-            float k = (d - 0.55f) / 0.5f;
-            if (k > bayer(x, y)) c.set(x, y, k > 0.9f || (x + y) % 2 ? pal::INK[0] : pal::CLOTH_RED[0]);
+            float k = (d - 0.6f) / 0.55f;
+            if (k > bayer(x, y)) c.set(x, y, k > 0.7f ? pal::INK[0] : pal::INK[1]);
         }
     int px = 180, py = 150, pw = 280, ph = 96;
     fill_rect(c, px, py, pw, ph, pal::INK[0]);
-    fill_grain(c, px + 1, py + 1, pw - 2, ph - 2, pal::SLATE, 0.18f, 0.08f, 0.05f, 580);
+    fill_grain(c, px + 1, py + 1, pw - 2, ph - 2, pal::CLOTH_RED, 0.12f, 0.02f, 0.05f, 580);
     trim(c, px + 3, py + 3, pw - 6, ph - 6);
     int tw = title_width("Fallen", 4.0f);
     title_text(c, px + (pw - tw) / 2 + 2, py + 12, "Fallen", 4.0f, pal::CLOTH_RED, pal::INK[0], 2);

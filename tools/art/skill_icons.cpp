@@ -120,18 +120,22 @@ void skill_icon(canvas &c, int n)
     case 3:
         medallion(c, pal::MAGIC, [](canvas &b) {
             shade_shape(
-                b, [](float x, float y) { float d = std::hypot((x - 20) / 16, (y - 28) / 7); return d <= 1 && d > 0.7f; },
-                [](float x, float) { return vec3{(x - 20) / 16, -0.5f, 1}; }, pal::MAGIC, 0.35f);
-            paw(b, 20, 14, pal::BONE);
+                b, [](float x, float y) { float d = std::hypot((x - 20) / 17, (y - 30) / 6); return d <= 1 && d > 0.72f; },
+                [](float x, float) { return vec3{(x - 20) / 17, -0.5f, 1}; }, pal::MAGIC, 0.4f);
+            ellipse(b, 20, 24, 6.5f, 5.5f, pal::BONE, 0.1f);
+            for (int i = 0; i < 4; i++) {
+                float a = -2.6f + 0.68f * (float)i;
+                ellipse(b, 20 + 12.5f * std::cos(a), 25 + 12.5f * std::sin(a), 2.6f, 3.2f, pal::BONE, 0.15f);
+            }
         });
         break;
     case 4:
         medallion(c, pal::EARTH, [](canvas &b) {
-            polygon(b, {{3, 26}, {19, 22}, {16, 37}, {3, 37}}, pal::EARTH, FLAT, 0.15f);
-            polygon(b, {{23, 21}, {37, 25}, {37, 37}, {21, 37}}, pal::EARTH, {0.3f, -0.4f, 1}, 0.05f);
-            polygon(b, {{22, 3}, {13, 15}, {20, 15}, {15, 25}, {29, 11}, {22, 11}, {27, 3}}, pal::FIRE, FLAT, 0.45f);
-            ellipse(b, 9, 18, 2.5f, 2.5f, pal::STONE, 0.2f);
-            ellipse(b, 31, 16, 2, 2, pal::STONE, 0.2f);
+            polygon(b, {{2, 24}, {17, 21}, {20, 27}, {15, 38}, {2, 38}}, pal::STONE, FLAT, 0.05f);
+            polygon(b, {{23, 20}, {38, 23}, {38, 38}, {19, 38}, {23, 28}}, pal::STONE, {0.3f, -0.4f, 1}, -0.1f);
+            polygon(b, {{24, 2}, {13, 13}, {20, 13}, {14, 22}, {29, 9}, {22, 9}, {28, 2}}, pal::FIRE, FLAT, 0.5f);
+            ellipse(b, 8, 16, 2.6f, 2.3f, pal::STONE, 0.1f);
+            ellipse(b, 32, 15, 2.2f, 2.0f, pal::STONE, 0.1f);
         });
         break;
     case 5:
@@ -218,11 +222,11 @@ void skill_icon(canvas &c, int n)
         break;
     case 13:
         medallion(c, pal::STONE, [](canvas &b) {
-            polygon(b, {{20, 5}, {34, 20}, {20, 35}, {6, 20}}, pal::STONE, FLAT, 0.1f);
-            polygon(b, {{20, 5}, {34, 20}, {20, 20}}, pal::STONE, {0.2f, -0.6f, 1}, 0.15f);
-            capsule(b, 20, 12, 20, 28, 1.4f, pal::MAGIC, 0.5f);
-            capsule(b, 14, 18, 26, 22, 1.4f, pal::MAGIC, 0.5f);
-            capsule(b, 15, 26, 25, 14, 1.2f, pal::MAGIC, 0.4f);
+            polygon(b, {{20, 4}, {35, 20}, {20, 36}, {5, 20}}, pal::STONE, FLAT, -0.35f);
+            polygon(b, {{20, 4}, {35, 20}, {20, 20}}, pal::STONE, {0.2f, -0.6f, 1}, -0.2f);
+            capsule(b, 20, 11, 20, 29, 1.8f, pal::MAGIC, 0.3f);
+            capsule(b, 13, 17, 27, 23, 1.8f, pal::MAGIC, 0.3f);
+            capsule(b, 14, 27, 26, 13, 1.5f, pal::MAGIC, 0.2f);
         });
         break;
     case 14:
@@ -242,13 +246,14 @@ void skill_icon(canvas &c, int n)
         });
         break;
     case 16:
-        medallion(c, pal::EARTH, [](canvas &b) {
+        medallion(c, pal::FOLIAGE, [](canvas &b) {
             shade_shape(
-                b, [](float x, float y) { return std::hypot(x - 17, y - 20) < 14 && std::hypot(x - 25, y - 16) > 11; },
-                [](float x, float y) { return vec3{(x - 17) / 16, (y - 20) / 16, 1}; }, pal::BONE, 0.15f);
+                b, [](float x, float y) { return std::hypot(x - 16, y - 20) < 15 && std::hypot(x - 24, y - 15) > 12; },
+                [](float x, float y) { return vec3{(x - 16) / 16, (y - 20) / 16, 1}; }, pal::BONE, 0.2f);
             for (int i = 0; i < 3; i++) {
-                float o = 6 * (float)i;
-                capsule(b, 20 + o, 8, 28 + o - 4, 32, 1.6f, pal::CLOTH_RED, 0.25f);
+                float o = 6.5f * (float)i;
+                capsule(b, 18 + o, 7, 26 + o - 3, 21, 1.9f, pal::CLOTH_RED, 0.35f);
+                capsule(b, 26 + o - 3, 21, 24 + o - 8, 33, 1.3f, pal::CLOTH_RED, 0.3f);
             }
         });
         break;
