@@ -125,14 +125,39 @@ void party_board(canvas &c, int)
         rivet(c, x0 + 8, y, 1.8f);
         rivet(c, x0 + w - 10, y, 1.8f);
     }
+    // Below the eighth row (which ends at 363): the game's crest between two rules.
+    int cx = 530;
+    for (int x = 452; x <= 608; x++)
+        if (std::abs(x - cx) > 18) {
+            c.set(x, 381, pal::GOLD[std::abs(x - cx) < 60 ? 4 : 2]);
+            c.set(x, 382, pal::GOLD[0]);
+        }
+    canvas crest = supersample(28, 28, [](canvas &b) {
+        std::vector<pt> shield = {{6, 4}, {50, 4}, {50, 26}, {28, 52}, {6, 26}};
+        shade_shape(
+            b, [&](float x, float y) { return in_polygon(shield, x, y); },
+            [](float x, float y) { return vec3{(x - 28) / 30, (y - 22) / 34, 1}; }, pal::GOLD, -0.05f);
+        std::vector<pt> field = {{11, 9}, {45, 9}, {45, 25}, {28, 45}, {11, 25}};
+        polygon(b, field, pal::CLOTH_BLUE, {-0.3f, -0.4f, 1}, -0.4f);
+        // A heron standing in the mere: the crest of Hollowmere.
+        capsule(b, 28, 18, 24, 33, 3.0f, pal::BONE, 0.3f);
+        capsule(b, 28, 18, 31, 12, 1.8f, pal::BONE, 0.3f);
+        capsule(b, 31, 13, 38, 15, 0.9f, pal::GOLD, 0.2f);
+        capsule(b, 24, 33, 22, 40, 0.8f, pal::BONE);
+        capsule(b, 26, 33, 27, 40, 0.8f, pal::BONE);
+        capsule(b, 14, 40, 42, 40, 0.9f, pal::ICE, 0.2f);
+    });
+    outline_inner(crest, 1);
+    outline_outer(crest, pal::INK[0]);
+    blit(c, crest, cx - 14, 368);
 }
 
 // 1: one party member's row at (440, 16 + 44k): name well on top with the level
 // badge beside it, two lines for hit points, mana and experience below.
 void party_row(canvas &c, int)
 {
-    plate(c, 0, 0, c.w, c.h, 0.26f, true, 31);
-    well(c, 3, 2, 142, 13, 0.1f, 32);
+    plate(c, 0, 0, c.w, c.h, 0.2f, true, 31);
+    well(c, 3, 2, 142, 13, 0.06f, 32);
     plate(c, 147, 2, 30, 13, 0.3f, true, 33, pal::GOLD);
     fill_grain(c, 149, 4, 26, 9, pal::GOLD, 0.12f, 0.08f, 0.03f, 34);
     rule(c, 4, 175, 26, pal::STEEL);
@@ -276,11 +301,11 @@ void action_button(canvas &c, int n)
     int d = press_shift(f->s);
     canvas sym(16, 16);
     draw_symbol(sym, f->sym, 8.0f, 8.0f, 12);
-    if (f->s == DISABLED) recolour(sym, 0, 0, 16, 16, pal::GREY, 0.8f);
+    if (f->s == DISABLED) recolour(sym, 0, 0, 16, 16, pal::GREY, 0.7f);
     blit(c, sym, 2 + d, d);
     if (f->s == DISABLED) {
         int tw = text_width(f->label);
-        text_engraved(c, 16 + (c.w - 18 - tw + 1) / 2, 4, f->label, pal::GREY[1], pal::GREY[5]);
+        text_engraved(c, 16 + (c.w - 18 - tw + 1) / 2, 4, f->label, pal::GREY[1], pal::GREY[6]);
     } else {
         text_centre(c, 16 + d, d, c.w - 18, c.h, f->label, label_colour(f->s));
     }
@@ -305,7 +330,7 @@ void slot_box(canvas &c, int n)
     canvas s(c.w, c.h);
     draw_symbol(s, sym[(n - 9) % 15], 16.0f, 16.0f, 21);
     blit_shifted(c, s, 0, 0, -1);   // inlaid: a step darker than the free symbol
-    if (n == 20 || n == 21) draw_text(c, 23, 21, n == 20 ? "1" : "2", pal::GOLD[5]);
+    if (n == 19 || n == 20) draw_text(c, 23, 21, n == 19 ? "1" : "2", pal::GOLD[5]);
 }
 
 // 48: the turn marker at (426, 16 + 44k): a gold arrow at the row's middle.

@@ -89,8 +89,8 @@ void torso(const unit &p, const pal::ramp &m, float bias)
     p.dome({{0.24f, 0.18f}, {0.4f, 0.12f}, {0.5f, 0.2f}, {0.6f, 0.12f}, {0.76f, 0.18f}, {0.82f, 0.5f},
             {0.74f, 0.9f}, {0.26f, 0.9f}, {0.18f, 0.5f}},
            m, bias);
-    p.ell(0.2f, 0.24f, 0.13f, 0.11f, m, bias + 0.08f);
-    p.ell(0.8f, 0.24f, 0.13f, 0.11f, m, bias - 0.05f);
+    p.dome({{0.08f, 0.34f}, {0.12f, 0.2f}, {0.24f, 0.13f}, {0.38f, 0.15f}, {0.36f, 0.28f}, {0.22f, 0.38f}}, m, bias + 0.1f);
+    p.dome({{0.92f, 0.34f}, {0.88f, 0.2f}, {0.76f, 0.13f}, {0.62f, 0.15f}, {0.64f, 0.28f}, {0.78f, 0.38f}}, m, bias - 0.05f);
 }
 
 void glove(const unit &p, const pal::ramp &m)

@@ -278,9 +278,9 @@ void button_face(canvas &c, int x, int y, int w, int h, bstate s, uint32_t seed)
         }
         break;
     case DISABLED:
-        fill_grain(c, ix, iy, iw, ih, pal::GREY, 0.17f, 0.13f, 0.03f, seed);
-        for (int i = 0; i < iw; i++) c.set(ix + i, iy, pal::GREY[3]);
-        for (int i = 0; i < ih; i++) c.set(ix, iy + i, pal::GREY[3]);
+        fill_grain(c, ix, iy, iw, ih, pal::GREY, 0.34f, 0.28f, 0.03f, seed);
+        for (int i = 0; i < iw; i++) c.set(ix + i, iy, pal::GREY[5]);
+        for (int i = 0; i < ih; i++) c.set(ix, iy + i, pal::GREY[5]);
         break;
     }
     // Gold studs at the ends of long buttons hold the plate to the panel.
@@ -298,7 +298,7 @@ void button(canvas &c, int x, int y, int w, int h, const char *label, bstate s, 
     int d = press_shift(s);
     if (s == DISABLED) {
         int tw = text_width(label);
-        text_engraved(c, x + (w - tw + 1) / 2, y + (h - 7) / 2, label, pal::GREY[1], pal::GREY[5]);
+        text_engraved(c, x + (w - tw + 1) / 2, y + (h - 7) / 2, label, pal::GREY[1], pal::GREY[6]);
     } else {
         text_centre(c, x + d, y + d, w, h, label, label_colour(s));
     }
