@@ -208,7 +208,7 @@ void lock_disc_row(canvas &c, int)
             float r, a;
             polar(x, y, 11.0f, 8.0f, r, a);
             if (r > 6.0f || r < 3.5f || std::fabs(a) * r < 1.0f) continue;
-            c.set(x, y, ramp_dither(pal::STEEL, 0.9f - r / 10.0f, x, y));
+            c.set(x, y, ramp_dither(pal::GOLD, 1.0f - r / 9.0f, x, y));
         }
     well(c, 24, 2, 38, 12, 0.04f, 451);
 }

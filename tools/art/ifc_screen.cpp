@@ -235,7 +235,7 @@ void list_panel(canvas &c, int)
     // The rows: a mid-tone ground on which both the inventory's names (parchment
     // with a black copy a pixel to the right) and the creature list's grey and
     // gold names read.
-    well(c, 2, 2, 177, 116, 0.44f, 82);
+    well(c, 2, 2, 177, 116, 0.24f, 82);
     for (int r = 1; r < 5; r++)
         for (int x = 6; x < 176; x++) {
             int y = 3 + 24 * r;
@@ -337,7 +337,7 @@ void slot_box(canvas &c, int n)
 void turn_marker(canvas &c, int)
 {
     canvas a = supersample(c.w, c.h, [&](canvas &b) {
-        polygon(b, {{2, 24}, {14, 24}, {14, 14}, {23, 40}, {14, 66}, {14, 56}, {2, 56}}, pal::GOLD, {-0.3f, -0.4f, 1},
+        polygon(b, {{2, 33}, {11, 33}, {11, 22}, {23, 40}, {11, 58}, {11, 47}, {2, 47}}, pal::GOLD, {-0.3f, -0.4f, 1},
                 0.15f);
     });
     outline_inner(a, 1);

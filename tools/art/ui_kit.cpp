@@ -98,9 +98,14 @@ int title_text(canvas &c, int x, int y, const char *s, float scale, const pal::r
     const float radius = 0.62f;                // stroke half-width in glyph pixels
     const float edge = 1.15f / scale;          // outline width in glyph pixels
     int pw = (int)std::ceil((float)w0 * scale) + 4 + shadow, ph = (int)std::ceil(9.0f * scale) + 4 + shadow;
+    const float reach = radius + edge;
     auto nearest_seg = [&](float u, float v, float &ox, float &oy) {
         float best = 1e9f;
         for (const seg &sg : segs) {
+            // Strokes are a pixel long: most lie too far to matter.
+            if (u < std::min(sg.x0, sg.x1) - reach || u > std::max(sg.x0, sg.x1) + reach ||
+                v < std::min(sg.y0, sg.y1) - reach || v > std::max(sg.y0, sg.y1) + reach)
+                continue;
             float ax, ay;
             float d = seg_dist(sg, u, v, ax, ay);
             if (d < best) {
