@@ -7,7 +7,9 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <cstdint>
+#include <cstdio>
 #include <vector>
 
 #include "core/core.h"
@@ -32,6 +34,21 @@ protected:
         load_pic_dat();
     }
     void TearDown() override { delete_mem(); }
+
+    // Brightness 0..1 of each palette index, from the run directory's jpal.txt.
+    static std::vector<double> brightness()
+    {
+        std::vector<double> l(256, 0);
+        FILE *in = std::fopen("jpal.txt", "r");
+        if (!in) return l;
+        for (int i = 0; i < 256; i++) {
+            int r = 0, g = 0, b = 0;
+            if (std::fscanf(in, "%d %d %d", &r, &g, &b) != 3) break;
+            l[i] = (0.3 * r + 0.59 * g + 0.11 * b) / 63.0;
+        }
+        std::fclose(in);
+        return l;
+    }
 
     static picture load(int n, int g)
     {
@@ -286,6 +303,108 @@ TEST_F(InterfaceArt, TheGameOverPictureLetsTheBattleShowThrough)
     EXPECT_NE(g.at(0, 0), 0) << "the edges close in";
     EXPECT_NE(g.at(639, 399), 0);
     EXPECT_NE(g.at(320, 200), 0) << "the message stands in the middle";
+}
+
+
+TEST_F(InterfaceArt, TextTheGameWritesReadsOnItsGround)
+{
+    // Where the game writes text over a picture, in which colour (the picture's
+    // own coordinates): the ground there must stand well apart from the ink.
+    struct writing {
+        int g, n;
+        int x0, y0, x1, y1;
+        int colour;
+        const char *what;
+    };
+    const writing w[] = {
+        {7, 0, 18, 5, 70, 13, 15, "the gold at (18, 5)"},
+        {7, 1, 6, 4, 140, 12, 15, "a member's name in the party row"},
+        {7, 1, 6, 17, 120, 25, 42, "hit points in the party row"},
+        {7, 1, 6, 29, 120, 37, 128, "mana in the party row"},
+        {7, 2, 4, 5, 140, 13, 74, "the name being edited on the sheet"},
+        {7, 5, 22, 5, 150, 13, 14, "a creature's name in the list"},
+        {7, 5, 22, 29, 150, 37, 71, "the picked creature's name"},
+        {7, 5, 22, 53, 150, 61, 1, "an item's name (its black copy)"},
+        {7, 5, 204, 6, 398, 110, 12, "the statistics box's lines"},
+        {7, 49, 5, 20, 175, 115, 127, "the creature's statistics"},
+        {7, 50, 5, 24, 175, 115, 127, "the creature's conditions"},
+        {7, 53, 8, 7, 150, 26, 17, "experience and gold after a battle"},
+        {7, 84, 28, 5, 62, 13, 15, "a disc's resistance"},
+        {7, 84, 28, 5, 62, 13, 9, "a caught disc"},
+        {7, 85, 40, 18, 62, 26, 15, "the chance to force the lock"},
+        {7, 103, 19, 4, 50, 12, 46, "uses left"},
+        {7, 120, 9, 4, 50, 12, 46, "the mana cost"},
+        {7, 120, 9, 4, 50, 12, 8, "a mana cost out of reach"},
+        {7, 111, 22, 12, 90, 30, 146, "skill points"},
+        {7, 99, 20, 20, 200, 28, 137, "the skill's name"},
+        {7, 99, 20, 34, 240, 120, 137, "the skill's description"},
+        {7, 104, 40, 55, 200, 175, 137, "the skill list's entries"},
+        {7, 43, 12, 10, 170, 18, 15, "a player's name"},
+        {7, 43, 12, 40, 170, 48, 71, "the selected player"},
+        {7, 41, 12, 10, 190, 18, 71, "the name being typed"},
+        {7, 115, 10, 6, 200, 14, 76, "a member's level-up line"},
+        {7, 81, 14, 4, 113, 11, 36, "the lock's timer bar"},
+    };
+    std::vector<double> lum = brightness();
+    for (const writing &t : w) {
+        picture p = load(t.n, t.g);
+        ASSERT_GT(p.w, t.x1) << t.what;
+        ASSERT_GT(p.h, t.y1) << t.what;
+        double sum = 0;
+        int n = 0, clear = 0;
+        for (int y = t.y0; y <= t.y1; y++)
+            for (int x = t.x0; x <= t.x1; x++) {
+                uint8_t v = p.at(x, y);
+                clear += v == 0;
+                sum += lum[v];
+                n++;
+            }
+        EXPECT_EQ(clear, 0) << t.what << ": the text needs a ground under it";
+        EXPECT_GE(std::fabs(sum / n - lum[t.colour]), 0.22) << t.what << " in colour " << t.colour;
+    }
+}
+
+TEST_F(InterfaceArt, PicturesWithoutClicksStayInTheirPlaces)
+{
+    struct room {
+        int g, n;
+        int max_w, max_h;
+        const char *why;
+    };
+    const room rooms[] = {
+        {7, 6, 174, 20, "row highlight: x 25..198, rows 24 apart"},
+        {7, 48, 14, 40, "turn marker: left of the party row at x 440"},
+        {7, 56, 17, 24, "side mark: the name starts at x 42"},
+        {7, 57, 17, 24, "side mark"},
+        {7, 65, 17, 24, "side mark"},
+        {7, 77, 24, 20, "worn mark inside a 24-pixel row"},
+        {7, 128, 6, 9, "requirement bullet: its text at x + 6"},
+        {7, 61, 28, 28, "grid place: 28 apart"},
+        {7, 58, 28, 28, "grid highlight: 28 apart"},
+        {7, 103, 59, 40, "uses box from x 561 to the panel's edge at 619"},
+        {7, 120, 59, 32, "mana box from x 561"},
+        {7, 111, 114, 170, "skill points box from view x 286"},
+        {7, 99, 380, 220, "skill box from view (20, 20)"},
+        {7, 104, 380, 220, "skill list from view (20, 20)"},
+        {7, 115, 340, 20, "level-up rows from view x 60, 20 apart"},
+        {7, 117, 400, 10, "start button at view (0, 230)"},
+        {7, 44, 480, 380, "delete question at (160, 20)"},
+        {7, 42, 400, 23, "name heading above the field at y 180"},
+    };
+    for (const room &r : rooms) {
+        picture p = load(r.n, r.g);
+        ASSERT_GT(p.w, 0) << r.why;
+        EXPECT_LE(p.w, r.max_w) << r.why;
+        EXPECT_LE(p.h, r.max_h) << r.why;
+    }
+    // The level-up box stands centred over its rows on the view's column 200,
+    // its close spot (x 191..209) in its middle.
+    picture box = load(116, 7);
+    EXPECT_EQ(160 + box.w / 2, 200);
+    // The world-map marker is drawn 3 pixels up and left of the party's point.
+    picture marker = load(33, 7);
+    EXPECT_NE(marker.at(3, 3), 0);
+    EXPECT_EQ(marker.w % 4, 0);
 }
 
 }  // namespace

@@ -536,6 +536,8 @@ void uses_box(canvas &c, int)
 void cost_box(canvas &c, int)
 {
     plate(c, 0, 0, c.w, c.h, 0.2f, true, 220, pal::SLATE);
+    // A deep field: the cost is written bright when affordable, dim (8) when not.
+    well(c, 8, 2, c.w - 10, c.h - 4, 0.1f, 221, pal::INK);
     canvas d = supersample(10, 14, [](canvas &b) {
         shade_shape(
             b,
