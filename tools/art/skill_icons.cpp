@@ -68,15 +68,6 @@ void flame(canvas &b, float cx, float base, float h, float w, float bias)
             FLAT, bias + 0.45f);
 }
 
-void paw(canvas &b, float cx, float cy, const pal::ramp &r)
-{
-    ellipse(b, cx, cy + 4, 6, 5, r, 0.1f);
-    for (int i = 0; i < 4; i++) {
-        float a = -2.3f + 0.53f * (float)i;
-        ellipse(b, cx + 9 * std::cos(a), cy + 2 + 9 * std::sin(a), 2.6f, 3.0f, r, 0.15f);
-    }
-}
-
 }  // namespace
 
 // Group 9, 0..17: 0 heal, 1 fire bolt, 2 frost, 3 summon a beast, 4 quake, 5 burn,
