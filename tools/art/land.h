@@ -109,6 +109,7 @@ void paint_ground_pic(canvas &c, int n);
 void paint_nature(canvas &c, int n);
 // land_build.cpp
 void paint_building(canvas &c, int n);
+// land_props.cpp
 void paint_prop(canvas &c, int n);
 // land_roofs.cpp
 void paint_roof(canvas &c, int n);
@@ -116,6 +117,10 @@ void paint_cave_wall(canvas &c, int n);
 // The roof piece of a material (0 thatch, 1 slate, 2 clay) for a row (0 N1, 1 N2,
 // 2 R0, 3 R1, 4 S2, 5 S1) and column (0 west, 1 middle, 2 east); -1 when not drawn.
 int roof_piece(int material, int row, int col);
+// The cave wall keeping rock in the given corners (1 north-west, 2 north-east,
+// 4 south-west, 8 south-east), -1 for none; the cave roof the editor puts over a wall.
+int cave_wall_for(int rock_corners);
+int cave_roof_for(int wall);
 // land_water.cpp
 void paint_sea(canvas &c, int n);
 // land.cpp

@@ -350,6 +350,7 @@ void paint_building(canvas &c, int n)
     case 144: paint_wall(c, {PLANK, EDGE_N | EDGE_W, 0, 0}); return;
     case 145: paint_wall(c, {PLANK, EDGE_N | EDGE_E, 0, 0}); return;
     case 146: paint_wall(c, {PLANK, EDGE_S, EDGE_S, 0}); return;
+    case 147: paint_wall(c, {PLANK, EDGE_S, 0, 2}); return;
     // Fences and low walls.
     case 25: paint_fence(c, 0, false); return;
     case 26: paint_fence(c, 1, false); return;

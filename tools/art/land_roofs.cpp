@@ -309,11 +309,12 @@ void paint_cave_piece(canvas &c, int corners)
 // The rock over a cave: the top of the hill the cave lies in, a flat roof.
 uint8_t rock_top(float x, float y, int px, int py)
 {
-    float n1 = cell_noise(x, y, 10, 431), n2 = cell_noise(x, y, 5, 432), n3 = cell_noise(x, y, 2.5f, 433);
-    float t = 0.3f + 0.25f * (n1 - 0.5f) + 0.18f * (n2 - 0.5f) + 0.1f * (n3 - 0.5f);
-    if (n2 > 0.7f && n3 > 0.5f) t += 0.15f;
-    if (n1 < 0.3f && n3 < 0.35f) return ramp_dither(pal::EARTH, 0.3f, px, py);
-    if (n1 > 0.72f && n2 < 0.4f) return ramp_dither(pal::FOLIAGE, 0.28f + 0.2f * n3, px, py);   // moss
+    float n1 = cell_noise(x, y, 20, 431), n2 = cell_noise(x, y, 10, 432), n3 = cell_noise(x, y, 5, 433);
+    float n4 = cell_noise(x, y, 2.5f, 434);
+    float t = 0.26f + 0.14f * (n1 - 0.5f) + 0.14f * (n2 - 0.5f) + 0.1f * (n3 - 0.5f) + 0.06f * (n4 - 0.5f);
+    if (n3 > 0.68f && n4 > 0.55f) t += 0.1f;    // knobs catching the light
+    if (n2 < 0.22f && n4 < 0.4f) t -= 0.1f;     // hollows
+    if (n1 > 0.74f && n3 < 0.3f) return ramp_dither(pal::FOLIAGE, 0.22f + 0.1f * n4, px, py);   // a little moss
     return ramp_dither(pal::STONE, t, px, py);
 }
 
@@ -409,6 +410,18 @@ int roof_piece(int material, int row, int col)
             for (size_t r = 0; r < s.rows.size(); r++)
                 if ((int)s.rows[r] == row) return s.first + (int)r * 3 + col;
     return -1;
+}
+
+int cave_wall_for(int rock_corners)
+{
+    for (int i = 0; i < 12; i++)
+        if (CAVE_ROCK[i] == rock_corners) return 82 + i;
+    return -1;
+}
+
+int cave_roof_for(int wall)
+{
+    return wall >= 82 && wall <= 93 ? CAVE_ROOF_OF_WALL[wall - 82] : -1;
 }
 
 void paint_cave_wall(canvas &c, int n)

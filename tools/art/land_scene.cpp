@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <cmath>
 #include <map>
+#include <string>
 
 #include "art/land.h"
 #include "art/palette.h"
@@ -323,20 +324,140 @@ void build_house(scene &s, int c0, int r0, int w, int d, const house_style &st, 
         }
 }
 
-scene village()
+// Ground from a map of corners: each letter is the material at a lattice corner;
+// a cell whose corners agree gets that material's plain tile (grass mixed with its
+// variants), one with two materials the transition tile between them.
+ground_mat corner_mat(char ch)
 {
-    scene s(18, 12);
-    rng g(11);
+    switch (ch) {
+    case 'r': return G_ROAD;
+    case 'e': return G_EARTH;
+    case 's': return G_SAND;
+    case 'w': return G_SHALLOW;
+    case 'd': return G_DEEP;
+    case 'c': return G_COBBLE;
+    case 'f': return G_FOREST;
+    case 'v': return G_CAVE;
+    case 'b': return G_BEDROCK;
+    default: return G_GRASS;
+    }
+}
+
+void ground_from_corners(scene &s, const std::vector<std::string> &corners, uint32_t seed)
+{
+    rng g(seed);
     for (int r = 0; r < s.rows; r++)
         for (int c = 0; c < s.cols; c++) {
-            int k = g.range(0, 9);
-            s.g(c, r) = k < 5 ? 1 : 1 + k - 4;
+            ground_mat m[4] = {corner_mat(corners[(size_t)r][(size_t)c]), corner_mat(corners[(size_t)r][(size_t)c + 1]),
+                               corner_mat(corners[(size_t)r + 1][(size_t)c]), corner_mat(corners[(size_t)r + 1][(size_t)c + 1])};
+            ground_mat a = m[0], b = m[0];
+            for (ground_mat x : m)
+                if (x != a) b = x;
+            int tile = -1;
+            if (a == b) {
+                tile = plain_tile(a);
+                if (a == G_GRASS) {
+                    int k = g.range(0, 11);
+                    tile = k < 6 ? 1 : k < 10 ? k - 4 : 8 + g.range(0, 3);
+                }
+            } else {
+                int mask = 0;
+                for (int i = 0; i < 4; i++) mask |= (m[i] == a) << i;
+                tile = blend_tile(a, b, mask);
+                if (tile < 0) tile = blend_tile(b, a, 15 & ~mask);
+            }
+            s.g(c, r) = tile >= 0 ? tile : plain_tile(a);
         }
+}
+
+scene village()
+{
+    const std::vector<std::string> corners = {
+        "ggggggggggggggggggggggggg", "ggggggggggggggggggggggggg", "ggggggggggggggggggggggggg",
+        "ggggggggggggggggggggggggg", "ggggggggggggggggggggggggg", "ggggggggggggggggggggggggg",
+        "ggggggggggggggggggggggggg", "rrrrrrrrrrrrrrrrrrrrrrrrr", "rrrrrrrrrrrrrrrrrrrrrrrrr",
+        "ggggggggggggggggggggggggg", "ggggggggggggggggwwwwggggg", "gggggggggggggggwwddwwgggg",
+        "ggggggggggggggggwwwwggggg", "ggggggggggggggggggggggggg", "sssssssssssssssssssssssss",
+        "sssssssssssssssssssssssss", "wwwwwwwwwwwwwwwwwwwwwwwww", "wwwwwwwwwwwwwwwwwwwwwwwww",
+        "wwwwwwwwwwwwwwwwwwwwwwwww",
+    };
+    scene s(24, 18);
+    ground_from_corners(s, corners, 11);
     build_house(s, 2, 2, 4, 3, TIMBER_HOUSE, 0, 3);
     build_house(s, 8, 2, 3, 3, STONE_HOUSE, 1, 9);
-    build_house(s, 12, 3, 4, 2, PLANK_HOUSE, 2, 13);
-    build_house(s, 3, 7, 3, 4, TIMBER_HOUSE, 1, 4);
-    build_house(s, 9, 8, 3, 1, STONE_HOUSE, 0, 10);
+    build_house(s, 14, 3, 4, 2, PLANK_HOUSE, 2, 15);
+    build_house(s, 2, 9, 3, 3, TIMBER_HOUSE, 1, 3);
+    build_house(s, 7, 10, 3, 1, STONE_HOUSE, 0, 8);
+    // The sea along the south, a boat on it and one drawn up on the beach.
+    for (int r = 16; r < 18; r++)
+        for (int c = 0; c < 24; c++) s.l(c, r) = 128;
+    const int objects[][3] = {
+        // trees and bushes
+        {0, 1, 1}, {7, 0, 3}, {12, 1, 5}, {19, 0, 1}, {22, 2, 3}, {23, 5, 4}, {20, 10, 6}, {22, 11, 2},
+        {0, 12, 1}, {13, 12, 9}, {6, 5, 10}, {12, 5, 11}, {18, 6, 8}, {0, 6, 7},
+        // the pond's edge
+        {15, 10, 17}, {20, 11, 18}, {17, 12, 24}, {19, 12, 13},
+        // a garden with its fence
+        {19, 2, 29}, {20, 2, 25}, {21, 2, 25}, {19, 3, 26}, {19, 4, 26}, {20, 3, 120}, {21, 3, 121}, {20, 4, 122}, {21, 4, 123},
+        // the street: lamps, a well, a stall, goods, a chest
+        {7, 6, 67}, {13, 6, 67}, {12, 3, 71}, {16, 6, 76}, {15, 6, 62}, {17, 6, 64}, {11, 5, 99}, {6, 1, 61},
+        {1, 5, 73}, {5, 8, 27}, {10, 9, 75},
+        // the beach
+        {5, 14, 31}, {9, 14, 80}, {12, 14, 115}, {14, 15, 114}, {3, 14, 126}, {16, 14, 66}, {20, 14, 14},
+        {11, 17, 113},
+        // stones and flowers here and there
+        {22, 7, 16}, {1, 13, 20}, {11, 12, 19}, {23, 13, 21}, {17, 1, 22},
+    };
+    for (const auto &o : objects) {
+        if (o[2] == 113) s.l(o[0], o[1]) = 113;
+        else s.l(o[0], o[1]) = o[2];
+    }
+    return s;
+}
+
+// A cave: a chamber in the rock with its walls, roofed by the editor's rule (each
+// wall its cave roof, the enclosed floor roof 63 spread from the walls' seeds).
+scene cave(bool roofed)
+{
+    const std::vector<std::string> rock = {
+        "#################", "#################", "#####.....#######", "####.......######",
+        "###.........#####", "###..........####", "###...........###", "####..........###",
+        "#####.........###", "######......#####", "#################", "#################",
+    };
+    int cols = (int)rock[0].size() - 1, rows = (int)rock.size() - 1;
+    scene s(cols, rows);
+    for (int r = 0; r < rows; r++)
+        for (int c = 0; c < cols; c++) {
+            int mask = (rock[(size_t)r][(size_t)c] == '#') | (rock[(size_t)r][(size_t)c + 1] == '#') << 1 |
+                       (rock[(size_t)r + 1][(size_t)c] == '#') << 2 | (rock[(size_t)r + 1][(size_t)c + 1] == '#') << 3;
+            s.g(c, r) = mask == 15 ? 56 : (r * 7 + c * 3) % 5 == 0 ? 53 : 52;
+            if (mask != 0 && mask != 15) s.l(c, r) = std::max(0, cave_wall_for(mask));
+        }
+    s.l(7, 5) = 31;    // a camp fire in the chamber
+    s.l(9, 7) = 101;   // an iron chest
+    s.l(5, 6) = 14;    // rocks
+    if (roofed) {
+        for (int i = 0; i < cols * rows; i++) {
+            int w = s.ls[(size_t)i];
+            if (w >= 82 && w <= 93) s.rf[(size_t)i] = cave_roof_for(w);
+        }
+        auto seed = [&](int i, int d) {
+            int n = i + d;
+            if (n >= 0 && n < cols * rows && s.ls[(size_t)n] == 0) s.rf[(size_t)n] = 63;
+        };
+        for (int i = 0; i < cols * rows; i++) {
+            int w = s.ls[(size_t)i];
+            if (w == 82) seed(i, 1);
+            if (w == 83) seed(i, -1);
+            if (w == 84) seed(i, -cols);
+            if (w == 85) seed(i, cols);
+        }
+        for (int pass = 0; pass < 20; pass++)
+            for (int i = 0; i < cols * rows; i++)
+                if (s.rf[(size_t)i] == 63)
+                    for (int d : {-1, 1, -cols, cols}) seed(i, d);
+    }
+    s.light = 16;
     return s;
 }
 
@@ -352,7 +473,10 @@ int write_land_scenes(const std::string &dir)
     failed |= save(dir, "scene_village_inside.png", render(v));
     v.roofs = true;
     v.light = 30;
+    v.sea_t = 32;
     failed |= save(dir, "scene_village_night.png", render(v));
+    failed |= save(dir, "scene_cave.png", render(cave(false)));
+    failed |= save(dir, "scene_cave_roofed.png", render(cave(true)));
     return failed ? -1 : 0;
 }
 

@@ -28,8 +28,9 @@ vec3 newell(const std::vector<wp> &p)
 
 }  // namespace
 
-solid_view object_view(int w, int h) { return {(float)(w - 60) / 2.0f, (float)(h - 20)}; }
-solid_view roof_view(int w, int h) { return {(float)(w - 60) / 2.0f, (float)(h - 40)}; }
+// Only pictures wider than 60 move left, only taller than 40 move up.
+solid_view object_view(int w, int h) { return {(float)std::max(0, w - 60) / 2.0f, (float)(std::max(0, h - 40) + 20)}; }
+solid_view roof_view(int w, int h) { return {(float)std::max(0, w - 60) / 2.0f, (float)std::max(0, h - 40)}; }
 
 pt project(const solid_view &v, wp p) { return {v.ox + p.x + p.y * 0.5f, v.oy + p.y * 0.5f - p.z}; }
 
