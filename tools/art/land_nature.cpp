@@ -286,6 +286,31 @@ void paint_rock(canvas &c, std::vector<blob> blobs, uint32_t seed, bool moss, fl
     outline_inner(c, 1);
 }
 
+// A standing stone: a tall rough slab, leaning a little, lichen on its lit side.
+void paint_standing_stone(canvas &c, uint32_t seed)
+{
+    float cx = (float)c.w / 2, base = (float)c.h - 10;
+    for (int y = 0; y < c.h; y++)
+        for (int x = 0; x < c.w; x++) {
+            float fy = base + 2 - ((float)y + 0.5f);   // height above the foot
+            if (fy < 0 || fy > 44) continue;
+            float lean = fy * 0.08f;
+            float top_round = fy > 36 ? std::sqrt(std::max(0.0f, 1 - (fy - 36) * (fy - 36) / 64.0f)) : 1.0f;
+            float half = (8.0f - fy * 0.05f) * top_round + 1.2f * (value_noise((float)x, (float)y, 3.0f, seed) - 0.5f);
+            float fx = (float)x + 0.5f - cx - lean;
+            if (std::fabs(fx) > half) continue;
+            float u = fx / std::max(1.0f, half);
+            cellhit k = cells((float)x, (float)y, 5.0f, seed + 1);
+            vec3 n = normalize({u * 1.2f + (k.id - 0.5f) * 0.5f, -0.15f + (fy > 36 ? -0.6f : 0.0f), 1.0f});
+            float t = lit(n, 0.18f) - 0.05f;
+            if (k.d2 - k.d1 < 0.6f) t -= 0.1f;
+            const pal::ramp *r = &pal::STONE;
+            if (u < -0.2f && value_noise((float)x * 2, (float)y, 2.0f, seed + 2) > 0.62f) r = &pal::FOLIAGE;
+            c.set(x, y, ramp_dither(*r, t, x, y));
+        }
+    outline_inner(c, 1);
+}
+
 // Reeds standing in water: blades and a few bulrush heads, a ripple at their feet.
 void paint_reeds(canvas &c, uint32_t seed, bool heads)
 {
@@ -436,7 +461,7 @@ void paint_nature(canvas &c, int n)
     case 13: paint_rock(c, {{0, -12, 16}, {-9, -6, 10}, {10, -6, 11}}, seed, false, 6.0f); return;
     case 14: paint_rock(c, {{-8, -4, 8}, {6, -6, 7}, {1, -10, 6}, {13, -2, 4}}, seed, false, 4.0f); return;
     case 15: paint_rock(c, {{0, -9, 13}, {9, -5, 8}}, seed, true, 5.0f); return;
-    case 16: paint_rock(c, {{0, -38, 6.5f}, {0, -28, 7}, {0, -17, 7.5f}, {0, -7, 7}}, seed, true, 5.0f); return;
+    case 16: paint_standing_stone(c, seed); return;
     case 17: paint_reeds(c, seed, true); return;
     case 18: paint_reeds(c, seed, false); return;
     case 19: paint_tall_grass(c, seed); return;

@@ -204,7 +204,7 @@ void roof_faces(solid &sd, roof_mat m, roof_row row, roof_col col, bool chimney)
             if (std::fmod(s.p.z + 40.0f, 3.0f) < 0.8f || in_b < 0.8f) t -= 0.25f;
             return ramp_dither(pal::TERRACOTTA, t, s.px, s.py);
         };
-        sd.box({24, 12, 0}, {32, 20, top}, brick);
+        sd.box({24, 12, z_at(12.0f) - 1.0f}, {32, 20, top}, brick);   // rising out of the thatch or slates
         sd.box({23, 11, top - 2}, {33, 21, top}, [](const surf &s) { return ramp_dither(pal::STONE, light3(s.n), s.px, s.py); });
         sd.box({25.5f, 13.5f, top - 0.5f}, {30.5f, 18.5f, top + 0.01f}, [](const surf &s) { return s.n.z > 0.5f ? pal::INK[0] : (uint8_t)0; });
     }

@@ -461,6 +461,27 @@ scene cave(bool roofed)
     return s;
 }
 
+// The surf through its cycle: a strip of beach and sea at one phase per row.
+image sea_phases()
+{
+    const int phases[] = {0, 2, 4, 10, 25, 30, 31, 32, 33, 34, 35, 36, 37, 39, 50, 65, 67, 69};
+    image out{0, 0, {}, {}};
+    for (int t : phases) {
+        scene s(6, 5);
+        for (int r = 0; r < 5; r++)
+            for (int c = 0; c < 6; c++) {
+                s.g(c, r) = r < 2 ? 28 : r == 2 ? 84 : 35;
+                if (r >= 3) s.l(c, r) = 128;
+            }
+        s.sea_t = t;
+        image im = render(s);
+        if (!out.w) out.w = im.w;
+        out.px.insert(out.px.end(), im.px.begin() + (size_t)im.w * 80, im.px.end());
+        out.h += im.h - 80;
+    }
+    return out;
+}
+
 }  // namespace
 
 int write_land_scenes(const std::string &dir)
@@ -475,6 +496,7 @@ int write_land_scenes(const std::string &dir)
     v.light = 30;
     v.sea_t = 32;
     failed |= save(dir, "scene_village_night.png", render(v));
+    failed |= save(dir, "scene_sea.png", sea_phases());
     failed |= save(dir, "scene_cave.png", render(cave(false)));
     failed |= save(dir, "scene_cave_roofed.png", render(cave(true)));
     return failed ? -1 : 0;

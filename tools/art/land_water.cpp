@@ -81,14 +81,16 @@ void paint_wave(canvas &c, float crest, float breaking)
         for (int px = 0; px < c.w; px++) {
             float x, y;
             if (!sea_point(v, px, py, x, y)) continue;
-            float wob = 3.0f * (cell_noise(x, 5.0f, 10, 741) - 0.5f);
+            float wob = 8.0f * (cell_noise(x, 5.0f, 10, 741) - 0.5f) + 3.0f * (cell_noise(x, 9.0f, 5, 742) - 0.5f);
             float d = y - (crest + wob);   // positive: behind the crest
             float foam_w = 2.5f + 8.0f * breaking;
+            // The crest breaks first where the wave runs highest.
+            bool white = cell_noise(x, 20.0f, 5, 743) > 0.55f - 0.5f * breaking;
             if (d > -foam_w * 0.4f && d < foam_w * 0.6f) {
-                if (foam_at(x, y, 0.75f - 0.2f * std::fabs(d) / foam_w, 751)) c.set(px, py, pal::WATER[9]);
-                else c.set(px, py, pal::WATER[8]);
+                if (white && foam_at(x, y, 0.8f - 0.25f * std::fabs(d) / foam_w, 751)) c.set(px, py, pal::WATER[9]);
+                else c.set(px, py, white ? pal::WATER[8] : pal::WATER[7]);
             } else if (d >= foam_w * 0.6f && d < foam_w * 0.6f + 7.0f) {
-                c.set(px, py, ramp_dither(pal::WATER, 0.7f - 0.04f * (d - foam_w * 0.6f), px, py));
+                c.set(px, py, ramp_dither(pal::WATER, 0.68f - 0.05f * (d - foam_w * 0.6f), px, py));
             } else if (d <= -foam_w * 0.4f && d > -foam_w * 0.4f - 3.0f && breaking < 0.5f) {
                 c.set(px, py, pal::WATER[3]);
             }
