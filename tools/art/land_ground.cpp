@@ -253,9 +253,9 @@ uint8_t tiles(float mx, float my, float wx, float wy)
 uint8_t cave(float mx, float my, float wx, float wy)
 {
     float big = fbm(wx, wy, 20, 131, 3);
-    vor crack = voronoi(wx, wy, 20, 0.8f, 132);
+    vor crack = voronoi(wx, wy, 20, 0.9f, 132);
     float t = 0.22f + 0.3f * big;
-    if (crack.d2 - crack.d1 < 0.9f) t -= 0.15f;
+    if (crack.d2 - crack.d1 < 0.8f && pnoise(wx, wy, 10, 10, 136) > 0.6f) t -= 0.08f;   // broken cracks
     vor peb = voronoi(wx, wy, 8, 0.8f, 133);
     if (peb.id > 0.7f && peb.d1 < 1.6f) t = 0.2f + 0.4f * dome(peb.dx, peb.dy, 1.6f);
     if (pix(mx, my, 134) > 0.93f) t += 0.1f;

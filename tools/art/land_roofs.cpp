@@ -281,8 +281,11 @@ float rock_field(int corners, float x, float y)
 
 uint8_t rock_shade(const surf &s, float bias)
 {
-    float n1 = value_noise(s.p.x + s.p.y * 0.7f, s.p.z * 1.3f, 4.0f, 411);
-    float n2 = value_noise(s.p.x * 1.7f, s.p.z * 2.1f + s.p.y, 2.0f, 412);
+    // Textured where it shows on the screen, so that the faces of the rock's many
+    // small columns read as one rough face.
+    float X = s.p.x + s.p.y * 0.5f, Y = s.p.y * 0.5f - s.p.z;
+    float n1 = value_noise(X, Y * 1.3f, 4.0f, 411);
+    float n2 = value_noise(X * 1.7f, Y * 2.1f, 2.0f, 412);
     float t = light3(s.n) + bias - 0.12f + 0.22f * (n1 - 0.5f) + 0.12f * (n2 - 0.5f);
     if (n2 > 0.78f) t += 0.12f;   // ledges catching the light
     if (n1 < 0.25f) t -= 0.12f;   // cracks
@@ -294,7 +297,18 @@ void paint_cave_piece(canvas &c, int corners)
 {
     const int step = 2;   // world pixels per column of rock
     solid sd;
-    auto shade = [](const surf &s) { return rock_shade(s, 0); };
+    // The sides of the columns are lit as the rough face they make together: the
+    // normal points down the slope of the rock field, not along the column's side.
+    auto shade = [corners](const surf &s) {
+        if (std::fabs(s.n.z) > 0.5f) return rock_shade(s, 0);
+        float gx = rock_field(corners, s.p.x + 1.5f, s.p.y) - rock_field(corners, s.p.x - 1.5f, s.p.y);
+        float gy = rock_field(corners, s.p.x, s.p.y + 1.5f) - rock_field(corners, s.p.x, s.p.y - 1.5f);
+        surf t = s;
+        vec3 n = normalize({-gx, -gy, 0.0f});
+        if (std::fabs(gx) + std::fabs(gy) < 1e-4f || dot(n, s.n) < 0) n = s.n;
+        t.n = normalize({n.x + 0.3f * s.n.x, n.y + 0.3f * s.n.y, 0.0f});
+        return rock_shade(t, 0);
+    };
     for (int y = 0; y < 40; y += step)
         for (int x = 0; x < 40; x += step) {
             float fx = (float)x + step * 0.5f, fy = (float)y + step * 0.5f;
@@ -302,8 +316,8 @@ void paint_cave_piece(canvas &c, int corners)
             float h = 36.0f + 6.0f * (cell_noise(fx, fy, 8, 421) - 0.5f);
             sd.box({(float)x, (float)y, 0}, {(float)(x + step), (float)(y + step), h}, shade);
         }
+    // No outline: the rock runs on into the neighbouring pieces.
     sd.render(c, object_view(c.w, c.h));
-    outline_inner(c, 1);
 }
 
 // The rock over a cave: the top of the hill the cave lies in, a flat roof.

@@ -408,10 +408,14 @@ scene village()
         // stones and flowers here and there
         {22, 7, 16}, {1, 13, 20}, {11, 12, 19}, {23, 13, 21}, {17, 1, 22},
     };
-    for (const auto &o : objects) {
-        if (o[2] == 113) s.l(o[0], o[1]) = 113;
-        else s.l(o[0], o[1]) = o[2];
-    }
+    for (const auto &o : objects) s.l(o[0], o[1]) = o[2];
+    // Inside the first house a bed and a bookshelf; the stone house's door stands
+    // open; on the road a battle's highlighted cell and the pointer's mark.
+    s.l(3, 3) = 105;
+    s.l(4, 3) = 98;
+    s.l(9, 4) = 69;
+    s.g(11, 8) = 19;
+    s.g2(12, 8) = 126;
     return s;
 }
 
