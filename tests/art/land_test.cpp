@@ -191,6 +191,7 @@ TEST_F(Land, NumbersTheGameUsesExist)
 {
     const int ground[] = {0, 1, 17, 18, 19, 32, 96, 97, 126};
     for (int n : ground) EXPECT_EQ(load(n, 0).w, 40) << "ground " << n;
+    for (int n = 0; n < 175; n++) EXPECT_EQ(load(n, 0).w, 40) << "the chooser's first pages miss ground " << n;
     const int objects[] = {27, 28, 31, 32, 33, 59, 60, 67, 68, 69, 70, 82, 83, 84, 85, 86, 87, 88, 89, 90, 91, 92, 93,
                            99, 100, 116, 117, 118, 125, 128, 129, 130, 131, 132, 133, 134, 135, 136, 137, 150};
     for (int n : objects) EXPECT_GT(load(n, 1).w, 0) << "object " << n;
@@ -295,6 +296,99 @@ TEST_F(Land, RoofPiecesJoinIntoOneRoof)
             for (int y = top; y <= bottom; y++) ASSERT_NE(img[(size_t)y * W + x], 0) << "roof " << rows[0] << " gap at " << x << "," << y;
         }
     }
+}
+
+// A picture laid onto a canvas of palette indices the way the map draws objects and
+// run-length roofs: moved up by h - 40 and left by (w - 60) / 2; `mark` records
+// which layer each pixel came from.
+struct canvas8 {
+    int w, h;
+    std::vector<uint8_t> px, layer;
+    canvas8(int width, int height) : w(width), h(height), px((size_t)width * height), layer((size_t)width * height) {}
+    void put(const pic &p, int x, int y, uint8_t mark)
+    {
+        x -= std::max(0, p.w - 60) / 2;
+        y -= std::max(0, p.h - 40);
+        for (int yy = 0; yy < p.h; yy++)
+            for (int xx = 0; xx < p.w; xx++)
+                if (uint8_t v = p.at(xx, yy)) {
+                    size_t i = (size_t)(y + yy) * w + x + xx;
+                    px[i] = v;
+                    layer[i] = mark;
+                }
+    }
+};
+
+// Builds a house of 4 x 3 cells from wall pieces and roof pieces with the roof 40
+// pixels up, as a level would, and checks that it is one closed building.
+TEST_F(Land, WallsAndRoofsMakeOneHouse)
+{
+    struct style {
+        int s, w, n, e, sw, se, nw, ne, door;
+    };
+    const style styles[] = {{34, 36, 38, 39, 40, 41, 42, 43, 59}, {46, 48, 50, 51, 52, 53, 54, 55, 70},
+                            {138, 139, 140, 141, 142, 143, 144, 145, 59}};
+    const int roofs[3] = {1, 10, 31};   // first piece of each material: N1 W
+    for (int k = 0; k < 3; k++) {
+        const style &st = styles[k];
+        canvas8 img(360, 260);
+        auto cell_x = [](int c, int r) { return 60 + 40 * c + 20 * r; };
+        auto cell_y = [](int r) { return 120 + 20 * r; };
+        for (int r = 0; r < 3; r++)
+            for (int c = 3; c >= 0; c--) {
+                int n = 0;
+                bool north = r == 0, south = r == 2, west = c == 0, east = c == 3;
+                if (south) n = west ? st.sw : east ? st.se : c == 1 ? st.door : st.s;
+                else if (north) n = west ? st.nw : east ? st.ne : st.n;
+                else n = west ? st.w : east ? st.e : 0;
+                if (n) img.put(load(n, 1), cell_x(c, r), cell_y(r) - 20, 1);
+            }
+        // The front: the south faces of the south row are one solid wall (the door closed).
+        for (int c = 0; c < 4; c++)
+            for (int y = cell_y(2) - 19; y < cell_y(2) + 19; y++)
+                for (int x = cell_x(0, 2) + 40 * c + 21; x < cell_x(0, 2) + 40 * c + 59; x++)
+                    ASSERT_EQ(img.layer[(size_t)y * img.w + x], 1) << "style " << k << " front wall gap at " << x << "," << y;
+        std::vector<uint8_t> walls = img.layer;
+        for (int r = 0; r < 3; r++)
+            for (int c = 3; c >= 0; c--) {
+                int row = r == 0 ? 0 : r == 1 ? 3 : 6;   // N1, R1, S1: three pieces each
+                int col = c == 0 ? 0 : c == 3 ? 2 : 1;
+                img.put(load(roofs[k] + row + col, 2), cell_x(c, r), cell_y(r) - 40, 2);
+            }
+        // The roof covers the walls' tops: no wall shows above the roof's edge...
+        for (int x = 0; x < img.w; x++) {
+            int roof_top = -1;
+            for (int y = 0; y < img.h && roof_top < 0; y++)
+                if (img.layer[(size_t)y * img.w + x] == 2) roof_top = y;
+            if (roof_top < 0) continue;
+            for (int y = 0; y < roof_top; y++) ASSERT_NE(walls[(size_t)y * img.w + x], 1) << "style " << k << " wall above the roof at " << x;
+        }
+        // ...and meets the front wall without a gap under the eaves.
+        for (int x = cell_x(0, 2) + 22; x < cell_x(0, 2) + 40 * 3 + 58; x++) {
+            int y = cell_y(2);
+            while (y > 0 && img.layer[(size_t)y * img.w + x] == 1) y--;
+            EXPECT_EQ(img.layer[(size_t)y * img.w + x], 2) << "style " << k << " gap under the eaves at " << x;
+        }
+    }
+}
+
+TEST_F(Land, SeaMarkerKeepsToItsOwnCell)
+{
+    // 128 is drawn over every sea cell after the creatures of the row behind it, so
+    // it may not reach into that row; the surf frames all share its size.
+    pic p = load(128, 1);
+    ASSERT_EQ(p.w, 100);
+    ASSERT_EQ(p.h, 60);
+    int drawn = 0;
+    for (int y = 0; y < p.h; y++)
+        for (int x = 0; x < p.w; x++) {
+            if (!p.at(x, y)) continue;
+            drawn++;
+            int row = y - 40, col = x - 20 - row;   // the cell's footprint from (20, 40)
+            EXPECT_TRUE(row >= 0 && row < 20 && col >= 0 && col < 40) << x << "," << y;
+        }
+    EXPECT_GT(drawn, 10);
+    EXPECT_LT(drawn, 200);   // glints, not a sheet of water over the waves
 }
 
 TEST_F(Land, ObjectTilesSayWhatBlocksAndWhatLights)
