@@ -372,6 +372,26 @@ TEST_F(Land, WallsAndRoofsMakeOneHouse)
     }
 }
 
+TEST_F(Land, CaveRoofsCloseOverTheirWalls)
+{
+    // The editor roofs a cave's walls with 19..30 and its floor with the flat 63:
+    // together they must hide the whole cave, so each wall roof covers its cell's
+    // place on the roof plane completely, and each wall stands in its cell.
+    for (int n = 19; n <= 30; n++) {
+        pic p = load(n, 2);
+        ASSERT_GE(p.w, 60) << n;
+        int oy = std::max(0, p.h - 40), ox = std::max(0, p.w - 60) / 2;
+        for (int r = 0; r < 20; r++)
+            for (int c = 0; c < 40; c++) ASSERT_NE(p.at(ox + r + c, oy + r), 0) << "cave roof " << n << " open at " << c << "," << r;
+    }
+    for (int n = 82; n <= 93; n++) {
+        pic p = load(n, 1);
+        int rock = 0;
+        for (uint8_t v : p.px) rock += v != 0;
+        EXPECT_GT(rock, 60) << "cave wall " << n;
+    }
+}
+
 TEST_F(Land, SeaMarkerKeepsToItsOwnCell)
 {
     // 128 is drawn over every sea cell after the creatures of the row behind it, so
