@@ -748,11 +748,11 @@ void paint_ground_pic(canvas &c, int n)
     case 42: ground_tile(c, [&](float mx, float my) { return flags(mx, my, mx - my, 2 * my, 0.5f); }); return;
     case 43: paint_variant(c, G_FLAGS, 5, seed); return;
     case 44: paint_ground(c, G_PLANKS, 0); return;
-    case 45: paint_variant(c, G_PLANKS, 5, seed); return;
+    case 45: paint_variant(c, G_PLANKS, 8, seed); return;
     case 46: paint_variant(c, G_PLANKS, 7, seed); return;
     case 47: paint_variant(c, G_PLANKS, 13, seed); return;
     case 48: paint_ground(c, G_TILES, 0); return;
-    case 49: paint_variant(c, G_TILES, 5, seed); return;
+    case 49: paint_variant(c, G_TILES, 7, seed); return;
     case 50: paint_variant(c, G_TILES, 8, seed); return;
     case 51: paint_variant(c, G_PLANKS, 14, seed); return;
     case 52: paint_ground(c, G_CAVE, 0); return;
