@@ -116,6 +116,26 @@ void write_creature_sheets(const std::string &dir, const std::vector<std::pair<i
         write_bmp8((dir + "/sets_e" + std::to_string(first / 8) + ".bmp").c_str(), rows_sheet(sprites, part, 10));
     }
 
+    // Effects in their sequences, and the missiles.
+    {
+        const picture_list &fx = by_group[6];
+        std::vector<std::pair<int, std::string>> conds, rest;
+        const char *names[] = {"slowed", "hastened", "blinded", "keen-eyed", "held", "nimble", "exposed", "guarded",
+                               "fire backlash", "fire empowered", "frost backlash", "frost empowered", "shock backlash",
+                               "shock empowered", "arcane backlash", "arcane empowered", "poisoned", "regenerating",
+                               "frenzied", "steadfast", "stunned", "quickened"};
+        for (int i = 0; i < 22; i++) conds.push_back({i * 10, names[i]});
+        for (auto &r : std::vector<std::pair<int, std::string>>{
+                 {220, "loses the turn"}, {230, "acts again"}, {250, "regeneration"}, {260, "fire backlash hit"},
+                 {270, "frost backlash hit"}, {280, "shock backlash hit"}, {290, "arcane backlash hit"}, {300, "cure"},
+                 {310, "critical"}, {320, "list marker"}, {330, "heal sparks, trails"}, {340, "quake"}, {350, "burn"},
+                 {361, "charm, boost, stone"}, {370, "fire blast"}, {382, "doom"}, {390, "venom orb and halo"},
+                 {400, "storm overlay"}, {410, "spray"}, {420, "spray"}, {430, "shield orb"}})
+            rest.push_back(r);
+        write_bmp8((dir + "/sets_a0.bmp").c_str(), rows_sheet(fx, conds, 10));
+        write_bmp8((dir + "/sets_a1.bmp").c_str(), rows_sheet(fx, rest, 12));
+    }
+
     std::map<int, bool> flies;
     for (const sprite_info &s : sprite_sets()) flies[s.base] = s.flies;
 

@@ -2,9 +2,11 @@
 #include <functional>
 
 #include "art/creature_sheets.h"
+#include "art/effects.h"
 #include "art/figure_beasts.h"
 #include "art/figure_people.h"
 #include "art/manifest.h"
+#include "art/portraits.h"
 
 namespace art {
 
@@ -785,6 +787,39 @@ const std::vector<pic_spec> &creature_pictures()
     static const std::vector<pic_spec> table = [] {
         std::vector<pic_spec> t;
         for (const sprite_set &s : roster()) t.push_back({3, s.base, 10, s.w, s.h, s.who, paint_sprite});
+        const std::vector<pic_spec> fx = {
+            {4, 0, 4, 20, 20, "missile look 1: a spinning mote of golden light", paint_missile},
+            {4, 4, 4, 20, 20, "missile look 2 (fire bolt): a flickering fireball", paint_missile},
+            {4, 16, 1, 32, 32, "missile look 3 (frost): an ice shard pointing up, turned to the flight", paint_missile},
+            {4, 17, 1, 32, 32, "charm: the turning ring of pink light", paint_missile},
+            {4, 18, 1, 32, 32, "over creature type 12: a turning ring of burning runes", paint_missile},
+            {4, 19, 1, 32, 32, "missile look 6: a spinning star of violet light", paint_missile},
+            {6, 0, 220, 32, 32, "condition animations: condition x 10, ten frames each", paint_condition},
+            {6, 220, 10, 32, 32, "a stunned creature loses its turn: stars round the head", paint_condition},
+            {6, 230, 10, 32, 32, "a quickened creature acts again: wind and a golden arrow", paint_condition},
+            {6, 250, 10, 32, 32, "regeneration tick and heal aura: green crosses", paint_condition},
+            {6, 260, 40, 32, 32, "backlash of elements 1..4 hitting the attacker: bursts", paint_condition},
+            {6, 300, 10, 32, 32, "cure aura: a cleansing ring", paint_condition},
+            {6, 310, 10, 32, 32, "critical blow: a star of impact", paint_condition},
+            {6, 320, 10, 32, 32, "marker over the creature picked in the list: a bouncing arrow", paint_condition},
+            {6, 330, 2, 8, 8, "falling spark of the heal", paint_particle},
+            {6, 332, 4, 16, 16, "trail of the fire bolt: embers", paint_particle},
+            {6, 336, 4, 16, 16, "trail of the frost shard: glitter", paint_particle},
+            {6, 340, 10, 32, 32, "quake on a cell: rock spikes and a crack of lightning", paint_skill_fx},
+            {6, 350, 10, 32, 32, "burn: flames climbing", paint_skill_fx},
+            {6, 361, 1, 32, 32, "charm: hearts over the head", paint_skill_fx},
+            {6, 362, 4, 20, 20, "boost: orbs of fire, frost, lightning and arcane light", paint_skill_fx},
+            {6, 366, 1, 8, 8, "missile look 5: a sling stone", paint_skill_fx},
+            {6, 370, 12, 32, 40, "fire blast on a victim: a fireball rolling into smoke", paint_skill_fx},
+            {6, 382, 8, 32, 104, "doom: a violet beam from the sky", paint_skill_fx},
+            {6, 390, 7, 24, 24, "missile look 4 (venom): a green orb", paint_skill_fx},
+            {6, 397, 3, 32, 32, "missile look 4: its green halo", paint_skill_fx},
+            {6, 400, 10, 56, 66, "over creature type 13 (storm guardian, 56 x 56): crawling lightning", paint_skill_fx},
+            {6, 410, 20, 8, 8, "spray of a blow: blood and chips, embers, shards, sparks, runes", paint_particle},
+            {6, 430, 1, 16, 16, "shield orb", paint_particle},
+        };
+        t.insert(t.end(), fx.begin(), fx.end());
+        for (const auto &p : portrait_numbers()) t.push_back({11, p.first, 1, 64, 64, p.second, paint_portrait});
         return t;
     }();
     return table;
