@@ -160,7 +160,10 @@ void write_creature_sheets(const std::string &dir, const std::vector<std::pair<i
         scene sc(ground, 0, 0);
         std::vector<placed> list;
         std::vector<int> party, foes;
-        for (const sprite_info &s : sprite_sets()) (s.base < 100 ? party : foes).push_back(s.base);
+        for (const sprite_info &s : sprite_sets()) {
+            if (s.base < 100) party.push_back(s.base);
+            else if (s.base >= 400 || s.base == 320 || s.base == 340) foes.push_back(s.base);
+        }
         int row = 2;
         for (size_t i = 0; i < std::max(party.size(), foes.size()) && row < 19; i++, row += 2) {
             int col = 2 - row / 2 + (int)(i % 2) * 6;

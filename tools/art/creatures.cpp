@@ -474,12 +474,12 @@ biped zombie()
 
 biped troll()
 {
-    biped b = person(M(pal::FOLIAGE, 2, 8), M(pal::THATCH, 0, 4), M(pal::LEATHER, 1, 5), M(pal::FOLIAGE, 2, 8));
+    biped b = person(M(pal::FOLIAGE, 2, 8), mat(), M(pal::LEATHER, 1, 5), M(pal::FOLIAGE, 2, 8));
     b.dress = dress_k::rags;
     b.top = M(pal::FOLIAGE, 2, 8);
     b.sleeve = mat();
     b.lower = M(pal::LEATHER, 0, 4);
-    b.hair_style = hair_k::wild;
+    b.hair_style = hair_k::none;
     b.tusks = true;
     b.pointy_ears = true;
     b.eye = pal::GOLD[6];
@@ -572,7 +572,8 @@ biped imp()
     b.hat_m = M(pal::CLOTH_RED, 2, 7);
     b.eye = pal::GOLD[6];
     b.glow_eyes = true;
-    b.wings = M(pal::CLOTH_RED, 0, 5);
+    b.wings = M(pal::CLOTH_RED, 0, 3);
+    b.horn = 0.45f;
     b.glow = G(pal::FIRE, 2, 7);
     b.height = 26;
     b.head = 1.2f;
@@ -736,14 +737,14 @@ const std::vector<sprite_set> &roster()
         {440, 56, 52, "skeleton warrior: rusty helm, sword and shield", false, B(skeleton(false))},
         {450, 56, 52, "skeleton archer: bow (shoots)", false, B(skeleton(true))},
         {460, 36, 28, "green slime", false, [](int f, int w, int h) { return draw_slime(M(pal::GRASS, 2, 9), M(pal::FOLIAGE, 0, 4), f, w, h); }},
-        {470, 48, 32, "giant bat (flies)", true, F(bat())},
-        {480, 48, 32, "giant spider: black, red marks", false, [](int f, int w, int h) { return draw_spider(M(pal::SLATE, 0, 4), M(pal::CLOTH_RED, 2, 6), f, w, h); }},
+        {470, 48, 44, "giant bat (flies)", true, F(bat())},
+        {480, 64, 40, "giant spider: black, red marks", false, [](int f, int w, int h) { return draw_spider(M(pal::SLATE, 0, 4), M(pal::CLOTH_RED, 3, 7), f, w, h); }},
         {490, 44, 40, "goblin: green, rags, dagger", false, B(goblin)},
         {500, 56, 56, "orc: tusked, mail, axe", false, B(orc)},
         {510, 48, 52, "zombie: rotting, arms reaching", false, B(zombie)},
         {520, 72, 72, "bog troll (boss): huge, mossy, club", false, B(troll)},
         {530, 56, 56, "necromancer (boss): dark cowl, green-glowing staff (casts)", false, B(necromancer)},
-        {540, 56, 40, "giant crow (flies)", true, F(crow())},
+        {540, 56, 48, "giant crow (flies)", true, F(crow())},
         {550, 48, 36, "marsh serpent", false, [](int f, int w, int h) { return draw_serpent(M(pal::FOLIAGE, 1, 7), M(pal::SAND, 3, 8), f, w, h); }},
         {560, 48, 44, "imp: red, bat wings (flies, throws fire)", true, B(imp)},
         {570, 64, 48, "brown bear", false, Q(bear())},

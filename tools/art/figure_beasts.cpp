@@ -269,8 +269,9 @@ canvas draw_flier(const flier &f, int frame, int w, int h)
     }
     float body_h = f.body * (f.kind == wing_k::bird ? 1.35f : 1.25f);
     float span = f.span;
-    float lowest_wing = std::max(0.0f, -std::sin(elev)) * span * 0.55f;
-    v2 c = {cx + lunge, dead ? g - f.body * 0.9f : g - std::max(body_h + 2.5f, lowest_wing + 2.0f) + bob};
+    // The body rides at one height so that the down stroke stays inside the picture.
+    float ride = f.kind == wing_k::moth ? span * 0.7f : span * 0.78f;
+    v2 c = {cx + lunge, dead ? g - f.body * 0.9f : g - std::max(body_h + 2.5f, ride) + bob};
     if (dead) elev = -0.05f;
 
     auto wing = [&](float sgn, float z, float bias) {
@@ -453,6 +454,7 @@ canvas draw_slime(const mat &jelly, const mat &core, int frame, int w, int h)
 canvas draw_spider(const mat &body, const mat &marks, int frame, int w, int h)
 {
     figure fg(w, h);
+    const float S = (float)w / 40.0f;   // scale of the whole spider
     float cx = (float)w / 2, g = (float)h - 1.5f;
     bool dead = frame == 8;
     float rise = 0, lunge = 0, front_lift = 0;
@@ -460,44 +462,48 @@ canvas draw_spider(const mat &body, const mat &marks, int frame, int w, int h)
     if (frame == 6) rise = -2, front_lift = 0.8f;
     if (frame == 7) lunge = 3, front_lift = 1.2f;
     if (frame == 9) rise = 1, front_lift = 1.4f;
-    float body_y = dead ? g - 3.5f : g - 9.0f + rise;
+    float body_y = dead ? g - 3.5f * S : g - 8.0f * S + rise;
     if (frame <= 5) body_y += std::fabs(std::sin(ph)) * 0.8f;
-    v2 thorax = {cx + 4 + lunge, body_y};
-    v2 abdomen = {cx - 4 + lunge * 0.5f, body_y - 2.5f + (dead ? 2.5f : 0)};
-    // Legs: four on each side, near ones in front.
+    v2 thorax = {cx + 4 * S + lunge, body_y};
+    v2 abdomen = {cx - 6.0f * S + lunge * 0.5f, body_y - 3.5f * S + (dead ? 3.5f * S : 0)};
+    // Legs: four on each side, each rising to a high knee and reaching far out to
+    // the front or back; the near ones in front of the body.
+    const float reach_near[4] = {15, 8, -8, -17}, reach_far[4] = {12, 6, -6, -14};
     for (int side = 1; side >= 0; side--) {
         for (int i = 0; i < 4; i++) {
-            float base_a = 1.2f - (float)i * 0.78f;   // spread from forward to back
             float phase = ph + (float)i * PI / 2 + (side ? PI : 0);
-            float swing = frame <= 5 ? 0.22f * std::sin(phase) : 0;
-            float lift = frame <= 5 ? 1.5f * std::max(0.0f, std::cos(phase)) : 0;
-            if (i == 0) lift += front_lift * 4;
-            v2 root = thorax + v2{0.5f - (float)i * 0.9f, 0.6f};
-            float a = base_a + swing;
-            float hl = side ? 5.5f : 7.0f;   // far legs look shorter
-            v2 knee = root + v2{std::sin(a) * hl, -5.5f - lift * 0.5f};
-            v2 foot = knee + v2{std::sin(a) * hl * 0.9f, (g - 0.5f) - knee.y - lift};
+            float swing = frame <= 5 ? 1.8f * std::sin(phase) : 0;
+            float lift = frame <= 5 ? 2.0f * std::max(0.0f, std::cos(phase)) : 0;
+            if (i == 0) lift += front_lift * 5;
+            float fxr = (side ? reach_far[i] : reach_near[i]) * S + swing;
+            v2 root = thorax + v2{0.8f - (float)i * 0.9f, 0.8f} * S;
+            v2 foot = {thorax.x + fxr, g - 0.5f - lift - (side ? 2.0f * S : 0)};
+            v2 knee = {lerp(root, foot, 0.45f).x, body_y - 5.5f * S - lift * 0.3f - (side ? 0.5f * S : 0)};
             if (dead) {
-                knee = root + v2{std::sin(a) * hl * 0.6f, -3.0f};
-                foot = knee + v2{std::sin(a) * 2.0f, -3.0f + (float)(i % 2)};
+                knee = root + v2{fxr * 0.3f, -4.0f * S};
+                foot = knee + v2{fxr * 0.15f, -2.5f * S + (float)(i % 2)};
             }
             float z = side ? 5.0f : 30.0f;
             float bias = side ? -0.3f : 0.0f;
             int part = fg.new_part();
-            fg.limb(root, 1.0f, knee, 0.85f, body, z, bias, part);
-            fg.limb(knee, 0.85f, foot, 0.45f, body, z, bias, part);
+            fg.limb(root, 0.75f * S, knee, 0.6f * S, body, z, bias, part);
+            fg.limb(knee, 0.6f * S, foot, 0.3f * S, body, z, bias, part);
+            fg.dot(knee + v2{0, -0.5f * S}, body.r->idx[body.hi], z + 0.1f, part);
         }
     }
-    fg.ellipse(abdomen, 6.5f, 5.0f, body, 20, 0.05f);
-    fg.ellipse(abdomen + v2{-0.5f, -1.5f}, 2.6f, 2.2f, marks, 21, 0.1f);
-    fg.ellipse(abdomen + v2{-2.5f, 1.0f}, 1.4f, 1.1f, marks, 21, 0.0f);
-    fg.ellipse(thorax, 3.6f, 3.0f, body, 22, 0.1f);
+    fg.ellipse(abdomen, 6.5f * S, 5.2f * S, body, 20, 0.05f);
+    // A red hourglass and bands on the abdomen.
+    v2 m = abdomen + v2{-0.5f, -1.2f} * S;
+    fg.poly({m + v2{-2.2f, -2.4f} * S, m + v2{2.2f, -2.4f} * S, m + v2{0, 0}, m + v2{2.2f, 2.4f} * S, m + v2{-2.2f, 2.4f} * S, m},
+            marks, 21, 0.1f, {-0.3f, -0.5f, 0.8f});
+    fg.ellipse(thorax, 3.8f * S, 3.1f * S, body, 22, 0.1f);
     // Eyes and fangs.
-    for (int e = 0; e < 3; e++) fg.dot(thorax + v2{1.8f + (float)e * 0.8f, -1.2f + (e == 1 ? -0.6f : 0)}, pal::CLOTH_RED[7], 24, -1, true);
-    float open = frame == 7 ? 1.2f : 0.3f;
-    fg.limb(thorax + v2{3.0f, 1.0f}, 0.6f, thorax + v2{4.2f, 2.8f + open}, 0.35f, M(pal::BONE, 2, 6), 25);
-    fg.limb(thorax + v2{2.2f, 1.2f}, 0.6f, thorax + v2{3.0f, 3.0f + open}, 0.35f, M(pal::BONE, 1, 5), 23);
-    if (frame == 9) aura(fg, thorax, 7, 5, G(pal::EMERALD, 2, 4), frame, 30);
+    for (int e = 0; e < 3; e++)
+        fg.dot(thorax + v2{2.0f + (float)e * 0.9f, -1.2f + (e == 1 ? -0.7f : 0)} * S, pal::CLOTH_RED[7], 24, -1, true);
+    float open = frame == 7 ? 1.4f : 0.3f;
+    fg.limb(thorax + v2{3.0f, 1.2f} * S, 0.6f * S, thorax + v2{4.2f, 3.0f + open} * S, 0.35f * S, M(pal::BONE, 2, 6), 25);
+    fg.limb(thorax + v2{2.2f, 1.4f} * S, 0.6f * S, thorax + v2{3.0f, 3.2f + open} * S, 0.35f * S, M(pal::BONE, 1, 5), 23);
+    if (frame == 9) aura(fg, thorax, 7 * S, 5 * S, G(pal::EMERALD, 2, 4), frame, 30);
     return fg.finish();
 }
 
@@ -610,22 +616,30 @@ canvas draw_toad(const mat &skin, const mat &belly, int frame, int w, int h)
         fg.ellipse(hand + v2{0.6f, 0}, 1.2f, 0.7f, skin, z + 1.1f, bias);
     }
     int body = fg.new_part();
-    fg.ellipse(c, rx, ry, skin, 15, 0, body);
-    fg.ellipse(c + v2{1.0f, ry * 0.45f}, rx * 0.75f, ry * 0.5f, belly, 16, 0.05f, body);
+    // A body sloping down to the head, the head broad and flat in front.
+    v2 ax = dir(PI / 2 + 0.22f), ay = {ax.y, -ax.x};
+    if (dead) ax = dir(PI / 2 - 0.1f), ay = {-ax.y, ax.x};
+    fg.ellipse(c, rx, ry, ax, ay, skin, 15, 0, body);
+    v2 head = c + ax * (rx * 0.75f) + v2{0, ry * 0.15f};
+    fg.ellipse(head, rx * 0.55f, ry * 0.62f, skin, 15.5f, 0.03f, body);
+    if (!dead) fg.ellipse(head + v2{-0.5f, ry * 0.45f}, rx * 0.4f, ry * 0.25f, belly, 16, 0.05f, body);
+    else fg.ellipse(c + v2{0, -ry * 0.3f}, rx * 0.6f, ry * 0.45f, belly, 16, 0.05f, body);
     // Warts.
     rng r(31);
-    for (int i = 0; i < 5; i++)
-        fg.dot(c + v2{(r.uniform() - 0.6f) * rx * 1.3f, -ry * (0.2f + 0.6f * r.uniform())}, skin.r->idx[skin.lo], 16, body);
-    if (puff > 0) fg.ellipse(c + v2{rx * 0.55f, ry * 0.55f}, 3.0f, 2.6f, belly, 17, 0.15f);
+    for (int i = 0; i < 6; i++)
+        fg.dot(c + v2{(r.uniform() - 0.7f) * rx * 1.3f, -ry * (0.2f + 0.6f * r.uniform())}, skin.r->idx[skin.lo], 16, body);
+    if (puff > 0) fg.ellipse(head + v2{0, ry * 0.6f}, 3.2f, 2.8f, belly, 17, 0.15f);
     // Eyes bulging on top of the head.
     for (int e = 0; e < 2; e++) {
-        v2 ep = c + v2{rx * 0.45f - (float)e * 2.6f, -ry * 0.85f};
-        if (dead) ep = c + v2{rx * 0.5f - (float)e * 2.6f, ry * 0.6f};
+        v2 ep = head + v2{rx * 0.05f - (float)e * 2.4f, -ry * 0.75f};
+        if (dead) ep = head + v2{-(float)e * 2.4f, ry * 0.5f};
         float z = e ? 14.0f : 18.0f;
-        fg.ellipse(ep, 1.9f, 1.8f, skin, z, e ? -0.2f : 0.05f);
-        fg.ellipse(ep + v2{0.3f, -0.2f}, 1.1f, 1.0f, M(pal::GOLD, 4, 6), z + 0.1f, 0.1f);
+        fg.ellipse(ep, 2.3f, 2.1f, skin, z, e ? -0.2f : 0.05f);
+        fg.ellipse(ep + v2{0.3f, -0.2f}, 1.4f, 1.2f, M(pal::GOLD, 4, 6), z + 0.1f, 0.1f);
         fg.dot(ep + v2{0.4f, 0}, pal::INK[0], z + 0.2f);
+        fg.dot(ep + v2{1.2f, 0}, pal::INK[0], z + 0.2f);
     }
+    c = head + v2{-rx * 0.55f, -ry * 0.1f};
     // A wide mouth line, and the tongue lashing out.
     fg.thin(c + v2{rx * 0.1f, ry * 0.2f}, c + v2{rx * 0.95f, ry * 0.05f}, skin.r->idx[skin.lo], 17);
     if (tongue > 0) {

@@ -85,7 +85,7 @@ joints place(const biped &b, const dims &d, const pose &p, float cx, float groun
     joints j{};
     float r = p.roll;
     j.up = PI - p.lean + r;
-    if (b.hunch) j.up -= 0.25f;
+    if (b.hunch) j.up -= b.build >= 1.6f ? 0.4f : 0.25f;
     v2 hip = {0, 0};
     j.hip = hip;
     v2 up = dir(j.up);
@@ -424,7 +424,7 @@ void draw_weapon(figure &fg, const biped &b, weapon_k w, v2 grip, float a, float
     case weapon_k::hammer:
     case weapon_k::club: {
         float len = w == weapon_k::club ? 9.0f : 9.5f;
-        fg.limb(grip - d * 2.0f, 0.7f, grip + d * len * k, w == weapon_k::club ? 1.6f : 0.7f, hd, z);
+        fg.limb(grip - d * 2.0f, 0.7f * k, grip + d * len * k, (w == weapon_k::club ? 1.6f : 0.7f) * k, hd, z);
         v2 head = grip + d * (len + 1.0f) * k;
         if (w == weapon_k::mace) {
             fg.ellipse(head, 2.2f, 2.2f, bl, z + 0.3f, 0.05f);
@@ -435,7 +435,7 @@ void draw_weapon(figure &fg, const biped &b, weapon_k w, v2 grip, float a, float
         } else if (w == weapon_k::hammer) {
             fg.body(head - n * 3.2f, 1.9f, head + n * 3.2f, 1.9f, bl, z + 0.3f, 0.05f, 0.2f);
         } else {
-            fg.ellipse(head, 2.4f, 2.4f, hd, z + 0.2f, 0.05f);
+            fg.ellipse(head, 2.4f * k, 2.4f * k, hd, z + 0.2f, 0.05f);
         }
         break;
     }
@@ -576,8 +576,15 @@ void draw_torso(figure &fg, const biped &b, const dims &d, const joints &j, cons
         fg.limb(neck - up * 0.8f - fw * d.sh_w, 0.7f, neck - up * 0.8f + fw * d.sh_w * 0.9f, 0.7f, bone, Z_TORSO + 1);
         return;
     }
+    if (b.build >= 1.6f) {
+        // Brutes: a barrel chest over a belly, shoulders humped above the spine.
+        int part = fg.new_part();
+        fg.ellipse(lerp(hip, neck, 0.7f) + fw * 0.5f, d.sh_w * 1.05f, d.torso * 0.42f, fw, up, b.top, Z_TORSO, 0.02f, part);
+        fg.ellipse(lerp(hip, neck, 0.3f) + fw * 1.2f, d.hip_w * 1.15f, d.torso * 0.36f, fw, up, b.top, Z_TORSO, 0.0f, part);
+        fg.ellipse(neck - up * 0.5f - fw * 1.5f, d.sh_w * 0.6f, d.torso * 0.25f, fw, up, b.top, Z_TORSO, 0.05f, part);
+    }
     // Trunk: hips to shoulders.
-    int trunk = fg.body(hip - up * 0.5f, d.hip_w, neck - up * 0.2f, d.sh_w, b.top, Z_TORSO, 0.0f, 0.45f / b.build);
+    int trunk = b.build >= 1.6f ? 0 : fg.body(hip - up * 0.5f, d.hip_w, neck - up * 0.2f, d.sh_w, b.top, Z_TORSO, 0.0f, 0.45f / b.build);
     const mat &lower = b.lower.r ? b.lower : b.top;
     if (b.dress == dress_k::plate) {
         // A breastplate ridge and a skirt of plates.
@@ -796,10 +803,13 @@ void draw_head(figure &fg, const biped &b, const dims &d, const joints &j, const
             {-0.3f, 0.8f}, {rr, rr}, hm, Z_HAT, 0.05f);
         if (b.hat == hat_k::horned) {
             mat horn = M(pal::BONE, 2, 9);
-            fg.limb(hf.at(-1.0f, ru * 0.8f), 1.1f, hf.at(-3.2f, ru * 1.9f), 0.7f, horn, Z_HAT + 0.3f);
-            fg.limb(hf.at(-3.2f, ru * 1.9f), 0.7f, hf.at(-3.4f, ru * 2.9f), 0.35f, horn, Z_HAT + 0.3f);
-            fg.limb(hf.at(1.6f, ru * 0.9f), 1.1f, hf.at(2.8f, ru * 2.0f), 0.7f, horn, Z_HAT + 0.35f);
-            fg.limb(hf.at(2.8f, ru * 2.0f), 0.7f, hf.at(2.5f, ru * 2.9f), 0.35f, horn, Z_HAT + 0.35f);
+            float hk = b.horn;
+            fg.limb(hf.at(-1.0f, ru * 0.8f), 1.1f, hf.at(-1.0f - 2.2f * hk, ru * (0.8f + 1.1f * hk)), 0.7f, horn, Z_HAT + 0.3f);
+            fg.limb(hf.at(-1.0f - 2.2f * hk, ru * (0.8f + 1.1f * hk)), 0.7f, hf.at(-1.2f - 2.2f * hk, ru * (0.8f + 2.1f * hk)), 0.35f, horn,
+                    Z_HAT + 0.3f);
+            fg.limb(hf.at(1.6f, ru * 0.9f), 1.1f, hf.at(1.6f + 1.2f * hk, ru * (0.9f + 1.1f * hk)), 0.7f, horn, Z_HAT + 0.35f);
+            fg.limb(hf.at(1.6f + 1.2f * hk, ru * (0.9f + 1.1f * hk)), 0.7f, hf.at(1.3f + 1.2f * hk, ru * (0.9f + 2.0f * hk)), 0.35f, horn,
+                    Z_HAT + 0.35f);
         }
         break;
     }
@@ -898,7 +908,7 @@ canvas draw_biped(const biped &b, int frame, int w, int h)
         for (int s = 1; s >= 0; s--) {
             v2 root = j.neck - up * 2.0f - fw * 1.0f;
             float a = j.up + 0.35f + (1.8f - beat) * (s ? 0.55f : 0.7f);   // spread back, beating up and down
-            float span = 13.0f * k * (s ? 0.8f : 1.0f);
+            float span = 19.0f * k * (s ? 0.8f : 1.0f);
             v2 elbow = root + dir(a) * span * 0.5f;
             v2 tip = elbow + dir(a - 0.5f) * span * 0.6f;
             v2 f2 = elbow + dir(a - 1.2f) * span * 0.5f;

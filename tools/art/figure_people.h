@@ -47,6 +47,7 @@ struct biped {
     mat wings;                    // bat wings on the back
     mat lower;                    // skirt, robe or loincloth when not the torso's material
     bool rocky = false;           // cracked stone with a glowing rune
+    float horn = 1;               // length of the horns of a horned helm
 };
 
 // One frame of the biped's sprite set, drawn into a w x h picture.
