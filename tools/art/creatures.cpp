@@ -526,7 +526,7 @@ biped wraith(bool guardian)
     b.hat_m = b.top;
     b.hair = mat();
     b.legs = mat();
-    b.hover = 5;
+    b.hover = 3;
     b.eye = guardian ? pal::SHOCK : pal::ICE[4];
     b.glow_eyes = true;
     b.weapon = guardian ? weapon_k::spear : weapon_k::scythe;

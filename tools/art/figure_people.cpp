@@ -888,7 +888,7 @@ canvas draw_biped(const biped &b, int frame, int w, int h)
     float ground = (float)h - 1.5f;
     if (b.hover > 0 && !p.lying) {
         // Floating: legs hang loose and the body bobs on the air.
-        float ph = (float)(frame % 6) * PI / 3;
+        float ph = (float)(frame % 6) * PI / 3 + 0.4f;
         p.leg[0] = 0.3f + 0.1f * std::sin(ph);
         p.leg[1] = 0.15f - 0.1f * std::sin(ph);
         p.knee[0] = 0.7f;
@@ -975,7 +975,8 @@ canvas draw_biped(const biped &b, int frame, int w, int h)
         for (int y = 0; y < fg.h; y++)
             for (int x = 0; x < fg.w; x++) {
                 size_t i = (size_t)y * fg.w + x;
-                if (!fg.col[i] || fg.flags[i] || ramp_of(fg.col[i]) != b.skin.r) continue;
+                const pal::ramp *r = ramp_of(fg.col[i]);
+                if (!fg.col[i] || fg.flags[i] || !r || r->idx[0] != b.skin.r->idx[0]) continue;
                 float v = value_noise((float)x, (float)y, 2.5f, 77u);
                 if (v > 0.72f) fg.col[i] = shift(fg.col[i], -2);
                 else if (v < 0.18f) fg.col[i] = shift(fg.col[i], 1);

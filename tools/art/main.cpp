@@ -189,11 +189,11 @@ int run(int argc, char **argv)
     std::fclose(list);
 
     if (!sheets.empty()) {
+        write_creature_sheets(sheets, by_group);
         write_bmp8((sheets + "/palette.bmp").c_str(), palette_sheet());
         for (int g = 0; g < hm::PIC_GROUPS; g++)
             if (!by_group[g].empty())
                 write_bmp8((sheets + "/sheet_" + hm::PIC_PREFIX[g] + ".bmp").c_str(), group_sheet(by_group[g]));
-        write_creature_sheets(sheets, by_group);
     }
     return failed ? 1 : 0;
 }
