@@ -53,4 +53,22 @@ static_assert(offsetof(chest_rec, disc_r) == 140);
 extern chest_rec *chest;        // chests alive now
 extern uint8_t *chest_state;    // state per chest id
 
+constexpr int CHESTS_PER_LEVEL = 50;   // chest ids level * 50 .. level * 50 + 49
+
+// Chest states by id.
+enum {
+    CHEST_UNOPENED = 1,   // read from the level file whenever the level is built (0 too)
+    CHEST_OPENED = 2,     // its record lives in the table across levels
+    CHEST_DELETED = 3,    // emptied and gone: the map shows the emptied picture
+    CHEST_EMPTIED = 4,    // comes back from the level file empty and unlocked
+};
+
+// -- the chest table --------------------------------------------------------------
+void clear_chests();            // frees every record
+void clear_lev_chests(int level);   // frees the records of one level's chest ids
+int new_chest_n();              // the lowest free record, -1 when the table is full
+void delete_empty_chests();     // the clean-up when a level is built; idle in the editor
+void load_lev_chests();         // puts the current level's chests on the map
+int chest_of_level(int id, int level);   // 1 when id is one of level's 50 chest ids
+
 }  // namespace hm

@@ -5,6 +5,7 @@
 
 #include "core/core.h"
 #include "data/data.h"
+#include "party/party.h"
 #include "world/world.h"
 
 namespace hm {
@@ -57,6 +58,7 @@ void move_camera()
         f[cam_fy] += f[cam_vy];
     f[cam_vx] *= DAMPING;
     f[cam_vy] *= DAMPING;
+    if (j[free_camera] == 0) move_to_mcr();
     j[cam_x] = (int)f[cam_fx];
     j[cam_y] = (int)f[cam_fy];
     if (j[shake]) {
@@ -64,6 +66,14 @@ void move_camera()
         j[cam_y] += random() % 3 - 1;
         j[shake] = 0;
     }
+}
+
+// The C key shows the column and row of the cell under the pointer.
+void cell_readout()
+{
+    if (!keyr[K_C]) return;
+    wrt(5, 5, 400, 0, 4, 17, 0, 1, 2, j[mouse_cell] % MAP_W, j[mouse_cell] / MAP_W);
+    // The chest table's counts follow here (display_chest_information(5, 25)).
 }
 
 void start_play_music()
@@ -86,19 +96,53 @@ int play_frame(int &exit_code)
 {
     std::memset(vs, 0, sizeof(uint16_t) * VIEW_W * VIEW_H);
     j[hilite_cell] = -1;
+    // The battle steps here (battle, use_bat_sk).
+    leave_level_chk();
+    // The battle's end and a new leader are checked here (battle_end_chk, find_new_mcr).
+    set_grs();
     do_keyr();
+    // Creatures and the panels' controls run here (crtr_main, eqp_controls,
+    // stats_controls, other_controls, istk_controls, crtbox_controls, the battle
+    // skill and item controls), then the animations (do_anis).
     mouse_stuff();
     if (j[rmb_held]) keep_pointer_in_view();
+    // The leader walks by mouse here (main_p1cr_walk).
+    clear_roof();
 
     if (keyr[K_ESC] == EDGE_RELEASED || plat_close_requested()) exit_code = EXIT_QUIT;
     arrow_keys();
+    // The editor's keys are read here (editor_controls).
     if (keyr[K_SPACE] == EDGE_RELEASED) j[grid_on] = j[grid_on] == 1 ? 0 : 1;
     if (keyr[K_P] == EDGE_RELEASED) p_scr();
     edge_scroll();
     move_camera();
 
+    // Occupancy and light are brought up to date here (set_us, do_gr_light).
+    draw_all();
+    // Ground animations and missiles follow the scene (do_grndanis(0), do_sht).
+    // The award and the loot screen wait while the level-up box is up.
+    if (j[lev_up_show] == 0) exp_and_items();
+    // NPCs, messages, chests and the skill and attribute screens run here
+    // (npc_stuff1, show_messages, chest_main, skills_main, attributes_main, skill_stats).
+    do_lev_ups();
+    // The side panel's scraps and the game-over fade follow (draw_scraps, game_over_fade).
+    draw_bmp(j[cursor_pic], 8, mx - VIEW_X, my - VIEW_Y, 1, 0);
+    if (j[ptr_note_on]) {
+        wrt(j[mouse_x] - 20, j[mouse_y] - 28, 640, 4, 0, 17, 0, 1, 1, j[ptr_note_val]);
+        j[ptr_note_on] = 0;
+    }
+    draw_mouse(omx, omy, mx, my);
+    cell_readout();
+    draw_scrolling_arrow();
+
     wait_frame(FRAME_MS);
-    check_for_video_clear();
+    if (check_for_video_clear()) {
+        update_scr();
+        fscr();
+    }
+    fscr();
+    // The story, the panel's refresh, the clock and the pointer's shape run here
+    // (events_main, scraps, do_light_time(0), mouse_ptr).
     return exit_code;
 }
 
@@ -127,6 +171,13 @@ int hollowmere_main()
     init_wrt_data();
 
     for (;;) {
+        // The title screen comes first here (start_main).
+        if (j[game_begun] == 0) {
+            // The opening's dark flash and narration are queued here (new_flash,
+            // new_message).
+            make_level(1, 4, 26, 78);
+            j[game_begun] = 150;
+        }
         j[free_camera] = 0;
         start_play_music();
         j[edit_loaded] = 0;

@@ -149,7 +149,8 @@ int load_txt_file(const char *src_dir, int f, FILE *out, uint32_t *pos, uint32_t
 int create_txt_data_file(const char *src_dir, const char *out_file)
 {
     if (!t_str || !n_pos) init_wrt();
-    std::memset(t_str, 0, T_STR_COUNT * sizeof(uint32_t));
+    // A file that is not there has no texts, rather than file 0's.
+    std::memset(t_str, 0xff, T_STR_COUNT * sizeof(uint32_t));
     std::memset(n_pos, 0, N_POS_COUNT * sizeof(uint32_t));
     FILE *out = std::fopen(out_file, "wb");
     if (!out) return -1;

@@ -61,4 +61,57 @@ static_assert(offsetof(istk_rec, item) == 0);
 extern item_rec *ITEM;   // every item in the game
 extern istk_rec *ISTK;   // the ten item stacks
 
+// What each stack holds.
+enum {
+    STK_INVENTORY = 0,   // the party's inventory, worn items included
+    STK_LOOT = 1,        // loot lying after a battle
+    STK_FIT_SLOT = 2,    // inventory items that fit one equipment slot
+    STK_SHOP = 3,        // goods of the NPC shop being visited
+    STK_CATALOGUE = 4,   // inventory items of one class
+    STK_BELT_PICK = 5,   // usable items offered for the battle belt
+    STK_USABLE = 6,      // usable items listed on the character sheet
+    STK_CHEST = 7,       // contents of the open chest
+    STK_CHEST_PUT = 8,   // inventory items that may go into the open chest
+};
+
+// Item classes.
+enum { ITEM_EQUIPMENT = 1, ITEM_USABLE = 2 };
+
+// Attribute values (atv) the code reads by index.
+enum {
+    ATV_WEIGHT = 0,       // weight, counted against the carrying capacity
+    ATV_SHEET_USE = 1,    // class 2: usable from the character sheet
+    ATV_BELT_TARGET = 2,  // class 2: 1 used on party and allies in battle, 2 on bystanders
+    ATV_BELT_PIC = 5,     // class 2: belt picture and aiming pointer (group 8)
+    ATV_EXP_BONUS = 47,   // percent more experience for the wearer
+    ATV_ATTR_BONUS = 50,  // 50..54: added to the wearer's attributes A0..A4
+    ATV_NEED = 80,        // 80..84: least current A0..A4 needed to wear it
+};
+constexpr int PRICE_WEIGHTS = 50;   // atv1.txt: worth of one point of attributes 0..49
+constexpr int ATTR_COLOURS = 80;    // tcol1.txt: text colour of attributes 0..79
+constexpr int ITEM_SEEDS = 16000;   // a drawn seed is below this
+
+// Lowest free item record, -1 when all are live.
+int new_item_num();
+// Makes an item of type `type` (file i<type>.txt) rolled from `seed` (-1 draws one)
+// and lists it in `stack` (-1 none).  Returns its index, or -1 with nothing made
+// when the table is full, the stack has no empty entry, or the type file is
+// missing or ends early.
+int new_item(int type, int stack, int origin, int seed);
+void name_item(int item, const char *text);   // up to 24 characters of text become the name
+void clear_istk(int stack);
+// First empty entry of the stack, -1 when it is full (or no such stack).
+int istk_free_entry(int stack);
+// Live items listed in the stack.
+int istk_count(int stack);
+// Moves the item from stack `from` (its first entry there, if any) into the first
+// empty entry of `to`.  A full `to` refuses the move: nothing changes and 0 is
+// returned; 1 when the item is now listed in `to`.
+int swap_item_istk(int item, int from, int to);
+// Takes the item off whoever wears it or carries it on a belt, out of every
+// stack, and frees its record.
+void delete_item(int item);
+// Class 1: base price plus the attributes 0..49 weighed by atv1.txt; others: base price.
+int calc_price(int item);
+
 }  // namespace hm

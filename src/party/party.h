@@ -113,4 +113,28 @@ static_assert(offsetof(p1cr_rec, pen_item) - offsetof(p1cr_rec, sel_skill) == 10
 
 extern p1cr_rec *p1cr;   // party and temporary characters
 
+constexpr int MAX_LEVEL = 20000;      // highest level whose experience fits an int
+constexpr int NEW_ATTR_POINTS = 5;    // attribute points a new character starts with
+constexpr int LOOT_AWARD = 2;         // loot_state of the award; 1 shows the loot, 0 done
+
+// The creature of character m when the link holds both ways (its record is in
+// use and names m back), else -1.
+int member_crt(int m);
+// Party members (records 0..7) in use.
+int party_count();
+
+// Makes a new party member from character file c<n>.txt in the first free record
+// 0..7 and returns that record.  -1, with nothing changed, when the party is full
+// or the file is missing, ends early or gives a level outside 0..MAX_LEVEL.
+int load_p1cr(int n);
+int find_lev(int exp);          // the level that an amount of experience gives
+int find_exp_needed(int exp);   // experience still missing to the next level
+int weight_left();              // carrying capacity minus the inventory's weight
+// Gives experience to one member and carries out its level-ups.  A level never falls.
+void recieve_exp(int member, int amount);
+void do_lev_ups();              // per frame while lev_up_show: the level-up box
+void exp_and_items();           // per frame: the end-of-battle award and the loot screen
+// Adds a dying hostile creature's drops, gold and experience to the battle's loot.
+void take_crtstash(int creature);
+
 }  // namespace hm

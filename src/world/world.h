@@ -14,6 +14,29 @@ constexpr int VIEW_X = 20;   // the view's top-left on the screen
 constexpr int VIEW_Y = 20;
 constexpr int LSTS_COUNT = 1000;
 constexpr int ANI_COUNT = 100;
+constexpr int LEV_NAME_BYTES = 50;   // the level's name in the level file
+constexpr int LEVEL_COUNT = 400;     // level numbers 0..399
+constexpr int LSTS_STORED = 500;     // level statistics kept in the level file
+constexpr int ROOF_LIFTED = 1000;    // added to the roof of every cell of a lifted roof area
+constexpr uint8_t BLOCKED = 255;     // a blocked cell in the blocking layers
+
+// Level statistics: the named entries of lsts.  For exit direction d (1 west,
+// 2 east, 3 north, 4 south) the destination is lsts[3d + 6], [3d + 7], [3d + 8].
+enum LstsSlot {
+    lev_id = 0,        // the level's own number
+    west_bound = 1,    // a leader at a column <= this leaves west
+    east_bound = 2,    // column >= this leaves east
+    north_bound = 3,   // row <= this leaves north
+    south_bound = 4,   // row >= this leaves south
+    start_x = 5,       // start column when no entry cell is given
+    start_y = 6,       // start row
+    light_level = 7,   // fixed shade of the level, -1 follows the time of day
+    roof_height = 8,   // pixels roofs are raised by
+    west_lev = 9, west_x = 10, west_y = 11,      // level and entry cell past the west bound
+    east_lev = 12, east_x = 13, east_y = 14,     // the same for east
+    north_lev = 15, north_x = 16, north_y = 17,  // north
+    south_lev = 18, south_x = 19, south_y = 20,  // south
+};
 
 // One animation on the map.
 struct ani_rec {
@@ -72,12 +95,80 @@ extern int8_t *rf_lt, *gr_lt, *ls_lt;  // light offsets of roof, ground, object
 extern int8_t *light_lev;              // computed shade level of the cell
 extern uint8_t *gr_light;              // light of the view, one value per view pixel
 
-}  // namespace hm
+extern char lev_nam[LEV_NAME_BYTES + 1];   // the level's name, NUL-terminated
 
-namespace hm {
+// -- cells --------------------------------------------------------------------------
+// A cell on the map, tested on row and column: an index test would let an offset
+// wrap from column 99 into the next row.
+inline bool cell_ok(int x, int y) { return x >= 0 && x < MAP_W && y >= 0 && y < MAP_W; }
 
+// The creature of party character `leader`, or -1 when it has none on the map.
+int leader_crt();
+
+// -- levels: files and entering them ------------------------------------------------
+void make_level(int one, int level, int x, int y);   // enters level; x, y 0: its own start
+void load_level(int level, int mode);   // mode 0 entering in play, 1 the editor's reading
+void load_level2();                     // editor: asks for a level and reads it for editing
+int save_level(int n);                  // n -1 asks; 0 written, -1 refused or failed
+int write_level_file(const char *file, int n);   // the tables as level n; 0 written, -1 failed
+void create_level_template(int n);      // an empty level n; frees level n's chests
+void update_grsc();                     // static blocking and range penalties from the objects
+void leave_level_chk();                 // enters the neighbour level past a bound
+void get_lev_name(int n, char *dest);   // dest holds LEV_NAME_BYTES + 1
+
+// -- drawing primitives (view coordinates unless said) ------------------------------
+void draw_grnd(int n, int g, int x, int y);
+void draw_grnd2(int n, int g, int x, int y);
+void draw_rf(int n, int g, int x, int y, int shade);
+void draw_ls(int n, int g, int x, int y, int shade);
+void draw_pic(int n, int g, int x, int y, int dir, int alpha);
+void draw_crt(int n, int g, int x, int y, int crt, int shade);
+void draw_bmp(int n, int g, int x, int y, int dir, int alpha);
+void draw_bmp_scr(int n, int g, int x, int y, int dir);   // screen coordinates, into scr_buf
+void lpix(int x, int y, int c);
+void j_line(int x1, int y1, int x2, int y2, int c);
+void fscr();    // the view to the screen, with this frame's flash
+void fscr2();   // the static screen to the screen, edges darkened
+
+// -- the scene, the camera and the roofs --------------------------------------------
+// The cells a scene pass visits for a camera at (cx, cy): rows r0 + a .. r0 + b - 1
+// and, in the k-th of them, columns c0 + p - k/2 down to c0 - q - k/2 + 1 (right
+// to left), where c0 = (cx - cy) / 40 and r0 = cy / 20.
+struct view_area {
+    int a, b, p, q;
+};
+constexpr view_area AREA_GROUND = {-2, 13, 12, 2};
+constexpr view_area AREA_OBJECTS = {-2, 16, 14, 4};   // objects, walkers, the box creature
+constexpr view_area AREA_ROOFS = {-1, 20, 14, 4};
+constexpr view_area AREA_FLYERS = {-2, 18, 14, 4};
+
+// Calls fn(c, r) for every cell of the area, in drawing order, those off the map
+// included: the caller decides what they mean.
+template <typename Fn>
+void for_area(const view_area &v, int cx, int cy, Fn fn)
+{
+    int c0 = (cx - cy) / 40, r0 = cy / 20;
+    for (int k = 0; k < v.b - v.a; k++) {
+        int r = r0 + v.a + k;
+        for (int c = c0 + v.p - k / 2; c >= c0 - v.q - k / 2 + 1; c--) fn(c, r);
+    }
+}
+
+int get_square(int px, int py);    // cell under view pixel (px, py), -1 off the map
+void draw_all();
+int rf_chk(int c, int r);          // 1 drawn, 0 hidden by the roofs in front of it
+void clear_roof();
 // Camera acceptance: 1 when a camera at map pixel (x, y) shows only cells of the
 // map and, unless free, keeps a party creature in view.
 int cfgoos(int x, int y, int free);
+void move_to_mcr();
+void unit_vector(double x1, double y1, double x2, double y2, double *ux, double *uy);
+void set_grs();
+void set_bat_grs();
+
+// -- the static screen and the pointer ----------------------------------------------
+void draw_scrolling_arrow();
+void draw_mouse(int ox, int oy, int nx, int ny);
+void update_scr();
 
 }  // namespace hm

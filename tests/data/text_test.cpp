@@ -130,6 +130,20 @@ TEST_F(Text, LookupsOutsideTheIndexDrawNothing)
     EXPECT_EQ(screen_buffer(), std::vector<uint8_t>(SCR_W * SCR_H, 0));
 }
 
+TEST_F(Text, AMissingFileHasNoTexts)
+{
+    enter_scratch();
+    write_file("t0.txt", "#zero~Zero~");
+    write_file("t2.txt", "Two~");
+    ASSERT_EQ(create_txt_data_file(".", "txt_dat.dat"), 3);
+    init_wrt();
+    init_wrt_data();
+    EXPECT_TRUE(text_ok(1, 0));
+    EXPECT_FALSE(text_ok(0, 1));
+    EXPECT_FALSE(text_ok(1, 1));
+    EXPECT_TRUE(text_ok(0, 2));
+}
+
 TEST_F(Text, TheBuilderRefusesWhatTheReaderCannotShow)
 {
     enter_scratch();

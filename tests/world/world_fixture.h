@@ -1,0 +1,158 @@
+// world_fixture.h -- the game's tables over the run directory or over pictures made for a test
+#pragma once
+
+#include <dirent.h>
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <climits>
+#include <cstdio>
+#include <cstring>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "battle/battle.h"
+#include "chests/chests.h"
+#include "core/core.h"
+#include "data/data.h"
+#include "party/party.h"
+#include "platform/headless.h"
+#include "world/world.h"
+
+namespace hm {
+
+class WorldTest : public ::testing::Test {
+protected:
+    std::string home;      // the run directory the tests start in
+    std::string scratch;   // a private folder, made on demand
+
+    void SetUp() override
+    {
+        char cwd[PATH_MAX];
+        ASSERT_NE(getcwd(cwd, sizeof cwd), nullptr);
+        home = cwd;
+        hl_reset();
+        hl_set_frame_hook(nullptr);
+        plat_install_tick(inc_jtimer);
+        init_mem();
+        load_jpal(0, 0, 0);
+        load_swad();
+        load_pic_dat();
+        init_wrt_data();
+        for (int i = 0; i < CHEST_STATE_BYTES; i++) chest_state[i] = CHEST_UNOPENED;
+        for (int i = 0; i < CSPNS_BYTES; i++) cspns[i] = 1;
+        for (int m = 0; m < P1CR_COUNT; m++) p1cr[m].crt = -1;
+        j[box_crt] = -1;
+        // As the occupancy layers stand with no creature about.
+        std::memset(us, -1, MAP_CELLS);
+        std::memset(us2, -1, MAP_CELLS);
+    }
+
+    void TearDown() override
+    {
+        ASSERT_EQ(chdir(home.c_str()), 0);
+        delete_mem();
+        if (!scratch.empty()) remove_tree(scratch);
+    }
+
+    void enter_scratch()
+    {
+        char tmpl[] = "/tmp/hm_world_test_XXXXXX";
+        ASSERT_NE(mkdtemp(tmpl), nullptr);
+        scratch = tmpl;
+        ASSERT_EQ(chdir(scratch.c_str()), 0);
+    }
+
+    static void remove_tree(const std::string &dir)
+    {
+        if (DIR *d = opendir(dir.c_str())) {
+            while (dirent *e = readdir(d)) {
+                std::string name = e->d_name;
+                if (name == "." || name == "..") continue;
+                std::string path = dir + "/" + name;
+                if (std::remove(path.c_str()) != 0) remove_tree(path);
+            }
+            closedir(d);
+        }
+        rmdir(dir.c_str());
+    }
+
+    static std::string read_file(const std::string &name)
+    {
+        std::string s;
+        FILE *in = std::fopen(name.c_str(), "rb");
+        if (!in) return s;
+        for (int c; (c = std::fgetc(in)) >= 0;) s += (char)c;
+        std::fclose(in);
+        return s;
+    }
+
+    static void write_file(const std::string &name, const std::string &bytes)
+    {
+        FILE *out = std::fopen(name.c_str(), "wb");
+        ASSERT_NE(out, nullptr);
+        std::fwrite(bytes.data(), 1, bytes.size(), out);
+        std::fclose(out);
+    }
+
+    // A picture made for a test: pixel (x, y) is paint(x, y).
+    struct test_pic {
+        int group, number, w, h;
+        std::function<int(int, int)> paint;
+    };
+
+    // Works in a scratch folder whose archive holds exactly these pictures.
+    void use_pictures(const std::vector<test_pic> &pics)
+    {
+        if (scratch.empty()) enter_scratch();
+        remove_tree("art");
+        mkdir("art", 0755);
+        for (const test_pic &p : pics) {
+            std::vector<uint8_t> f(1078, 0);
+            f[0] = 'B';
+            f[1] = 'M';
+            f[18] = (uint8_t)p.w;
+            f[19] = (uint8_t)(p.w >> 8);
+            f[22] = (uint8_t)p.h;
+            f[23] = (uint8_t)(p.h >> 8);
+            f[26] = 1;
+            f[28] = 8;
+            for (int y = p.h - 1; y >= 0; y--)
+                for (int x = 0; x < p.w; x++) f.push_back((uint8_t)p.paint(x, y));
+            std::string name = std::string("art/") + PIC_PREFIX[p.group] + std::to_string(p.number) + ".bmp";
+            write_file(name, std::string(f.begin(), f.end()));
+        }
+        ASSERT_EQ(create_bmp_data_file("art", "bmp_data.dat"), (int)pics.size());
+        load_pic_dat();
+        load_swad();
+    }
+
+    // A creature standing on the map, and the leader's link to it when side is 1.
+    crt_rec &put_creature(int index, int x, int y, int side = 1, int pic_base = 0)
+    {
+        crt_rec &c = CRT[index];
+        std::memset(&c, 0, sizeof c);
+        c.in_use = 1;
+        c.shown = 1;
+        c.side = side;
+        c.x = x;
+        c.y = y;
+        c.cell = x + MAP_W * y;
+        c.facing = 1;
+        c.pic_base = pic_base;
+        c.path_step = -1;
+        c.strike_target = -1;
+        c.tint_rate = 2;
+        us[c.cell] = (int8_t)index;
+        return c;
+    }
+
+    void make_leader(int index) { p1cr[j[leader]].crt = index; }
+
+    uint16_t view_px(int x, int y) const { return vs[y * VIEW_W + x]; }
+    static uint16_t colour(int index, int shade = 0) { return jpal_buf[shade * 256 + index]; }
+};
+
+}  // namespace hm
