@@ -147,5 +147,47 @@ TEST_F(CreaturesOnTheMap, FightersStrikeAimCastAndFall)
     }
 }
 
+TEST_F(CreaturesOnTheMap, EffectsPlayOverTheCreaturesTheyBelongTo)
+{
+    // Condition and aura animations (kind 0) are centred 16 pixels above a cell's
+    // animation point, so they light up the body of whoever stands there; the area
+    // and burst effects of the skills stand on their cells.
+    const int effects[] = {0, 10, 20, 40, 70, 90, 110, 130, 150, 160, 170, 200, 220, 250, 300, 310, 320, 180};
+    const int n = (int)(sizeof effects / sizeof effects[0]);
+    std::vector<int> people;
+    for (const art::sprite_info &s : art::sprite_sets())
+        if (s.base < 100 || (s.base >= 100 && s.base < 240)) people.push_back(s.base);
+    for (int i = 0; i < n; i++) {
+        int row = 76 + (i / 6) * 3, x = 20 + (i % 6) * 64;
+        put(people[(size_t)i % people.size()], 0, col_at(x, row), row, false, false);
+    }
+    draw();
+    std::vector<uint16_t> bodies(vs, vs + VIEW_W * VIEW_H);
+    for (int i = 0; i < n; i++) {
+        const placed &p = list[(size_t)i];
+        int ax = 40 * p.col + 20 * p.row - j[cam_x] + 30, ay = 20 * p.row - j[cam_y] + 8;
+        draw_bmp(effects[i] + 4, 6, ax - 16, ay - 16 - 16, 1, 0);
+        // The effect lights the body: pixels change between the feet and the head.
+        int changed = 0;
+        for (int y = ay - 36; y < ay + 6; y++)
+            for (int x2 = ax - 10; x2 <= ax + 10; x2++)
+                changed += vs[y * VIEW_W + x2] != bodies[(size_t)y * VIEW_W + x2];
+        EXPECT_GT(changed, 8) << "animation " << effects[i];
+    }
+    // A quake, a burn, a fire blast and the doom beam on empty cells of the last row.
+    const int row = 83;
+    int ax0 = 40 * col_at(60, row) + 20 * row - j[cam_x] + 30, ay = 20 * row - j[cam_y] + 8;
+    draw_bmp(344, 6, ax0 - 16, ay - 30, 1, 0);
+    draw_bmp(355, 6, ax0 + 64 - 16, ay - 22, 1, 0);
+    draw_bmp(375, 6, ax0 + 128 - 16, ay - 32, 1, 0);
+    draw_bmp(385, 6, ax0 + 192 - 16, ay - 96, 1, 0);
+    // Missiles in flight, and the shield orbs.
+    draw_pic(1, 4, ax0 + 240, ay - 40, 1, 0);
+    draw_pic(5, 4, ax0 + 270, ay - 40, 1, 0);
+    draw_bmp(393, 6, ax0 + 300, ay - 40, 1, 0);
+    draw_bmp(430, 6, ax0 + 256, ay - 70, 1, 0);
+    shot("creatures_effects.bmp");
+}
+
 }  // namespace
 }  // namespace hm
