@@ -161,7 +161,7 @@ TEST(SpriteSets, EveryFrameIsDrawnAtItsSetsSize)
     for (const sprite_info &s : sprite_sets()) {
         const canvas *first = family().get(3, s.base);
         ASSERT_NE(first, nullptr) << s.who;
-        EXPECT_GE(first->h, 24) << s.who;
+        EXPECT_GE(first->h, 16) << s.who;
         EXPECT_LE(first->w, 80) << s.who;
         for (int f = 0; f < 10; f++) {
             const canvas *c = family().get(3, s.base + f);

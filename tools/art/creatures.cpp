@@ -753,8 +753,10 @@ const std::vector<sprite_set> &roster()
         // Summoned creatures (creature types 10..13).
         {600, 56, 44, "spirit wolf (summoned, type 10)", false, Q(wolf(true))},
         {610, 64, 60, "stone golem (summoned, type 11)", false, B(golem)},
-        {620, 48, 52, "fire spirit (summoned, type 12; flickering square over it)", false, [](int f, int w, int h) { return draw_elemental(false, f, w, h); }},
+        {620, 20, 20, "fire wisp (summoned, type 12; a ring of burning runes turns round it)", false, [](int f, int w, int h) { return draw_wisp(f, w, h); }},
         {630, 56, 56, "storm guardian (summoned, type 13; lightning overlay 400..409)", false, B(wraith(true))},
+        {640, 48, 52, "fire elemental", false, [](int f, int w, int h) { return draw_elemental(false, f, w, h); }},
+        {650, 48, 52, "storm elemental", false, [](int f, int w, int h) { return draw_elemental(true, f, w, h); }},
         // Changed shapes.
         {320, 40, 32, "toad: a walking creature in changed shape", false, [](int f, int w, int h) { return draw_toad(M(pal::GRASS, 1, 8), M(pal::SAND, 3, 8), f, w, h); }},
         {340, 36, 32, "butterfly: a flying creature in changed shape (six flying frames)", true, F(butterfly())},

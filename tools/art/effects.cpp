@@ -258,7 +258,7 @@ void condition_frame(canvas &c, int set, int k)
             float a = t * 4 + (float)i * 1.26f;
             float y = 28 - std::fmod(t * 26 + (float)i * 5, 26.0f);
             v2 p = {16 + std::cos(a) * 9, y};
-            v2 d = dir(a * 0.7f + 1.0f) * 2.2f;
+            v2 d = dir(a * 0.7f + 1.0f) * 3.2f;
             fg.poly({p - d, p + v2{-d.y, d.x} * 0.45f, p + d, p - v2{-d.y, d.x} * 0.45f}, M(pal::GRASS, 3, 9),
                     std::sin(a) > 0 ? 5.0f : 1.0f, 0.1f, {-0.3f, -0.6f, 0.8f});
         }
@@ -411,7 +411,7 @@ void condition_frame(canvas &c, int set, int k)
             float y = 29 - u * 26;
             v2 p = {16 + std::cos(a) * (11 - u * 4), y + std::sin(a) * 2};
             float fade = std::sin(a) > 0 ? 1.0f : 0.45f;
-            if (std::fmod(u * 3 + t, 1.0f) < 0.55f) g.blob(0, p, 1.5f, env * fade);
+            if (std::fmod(u * 3 + t, 1.0f) < 0.6f) g.blob(0, p, 2.2f, env * fade * 1.2f);
         }
         if (big) {
             g.ring(1, mid, 6 + t * 10, 6 + t * 10, 1.2f, env * (1 - t));

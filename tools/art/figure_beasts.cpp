@@ -1,6 +1,8 @@
 // figure_beasts.cpp -- beasts, fliers, slimes, spiders, serpents, toads and elementals
 #include "art/figure_beasts.h"
 
+#include "art/effects.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -399,7 +401,7 @@ canvas draw_slime(const mat &jelly, const mat &core, int frame, int w, int h)
     } else if (frame == 7) {
         sx = 0.85f, sy = 1.18f, fx = 2, reach = 1;
     } else if (dead) {
-        sx = 1.55f, sy = 0.32f;
+        sx = 1.5f, sy = 0.45f;
     } else {
         sx = 0.95f, sy = 1.1f;
     }
@@ -719,6 +721,38 @@ canvas draw_elemental(bool storm, int frame, int w, int h)
     for (int i = 0; i < 6; i++)
         fg.dot(v2{cx - 8 + r.uniform() * 16 + lunge, top.y - 2 + r.uniform() * height * 0.8f}, rp[rp.len - 1 - (i % 2)], 3, -1, true);
     return fg.finish(false, false);
+}
+
+canvas draw_wisp(int frame, int w, int h)
+{
+    // The game turns a ring of burning runes round the picture's point (10, 10), so
+    // the flame's heart sits there.
+    glow g(w, h, {&fx_ramp::FIRE});
+    v2 c = {(float)w / 2, (float)h / 2};
+    bool dead = frame == 8;
+    float flick = frame <= 5 ? std::sin(walk_phase(frame) + 0.5f) : 0;
+    float size = frame == 6 ? 1.15f : frame == 9 ? 1.3f : 1.0f;
+    if (dead) {
+        g.blob(0, {c.x, (float)h - 3}, 5, 0.9f);
+        g.blob(0, {c.x - 4, (float)h - 2}, 2.5f, 0.7f);
+        g.blob(0, {c.x + 4, (float)h - 2}, 2.5f, 0.7f);
+        return g.render();
+    }
+    v2 body = c + v2{frame == 7 ? 2.0f : 0.0f, flick * 0.8f};
+    g.blob(0, body, 7.5f * size, 0.75f);
+    g.blob(0, body + v2{0, 1}, 5.0f * size, 1.05f);
+    // Tongues licking upwards, swept back when it lunges.
+    float sweep = frame == 7 ? -3.0f : flick;
+    g.streak(0, body + v2{0, -2}, body + v2{sweep - 1, -9 * size}, 2.2f, 0.85f);
+    float lick = frame <= 5 ? std::cos(walk_phase(frame) * 2) * 1.5f : 0;
+    g.streak(0, body + v2{-3, -1}, body + v2{sweep - 5, -7 * size + lick}, 1.6f, 0.7f);
+    g.streak(0, body + v2{3, -1}, body + v2{sweep + 3, -7 * size - lick}, 1.6f, 0.7f);
+    canvas out = g.render();
+    // Two dark eyes and a mouth, turned right.
+    out.set((int)body.x + 1, (int)body.y, pal::INK[1]);
+    out.set((int)body.x + 4, (int)body.y, pal::INK[1]);
+    if (frame == 7 || frame == 6) out.set((int)body.x + 3, (int)body.y + 3, pal::INK[1]);
+    return out;
 }
 
 }  // namespace art

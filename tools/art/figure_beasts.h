@@ -51,5 +51,7 @@ canvas draw_serpent(const mat &scales, const mat &belly, int frame, int w, int h
 canvas draw_toad(const mat &skin, const mat &belly, int frame, int w, int h);
 // A living flame (fire) or a living storm (shock): a body of light.
 canvas draw_elemental(bool storm, int frame, int w, int h);
+// A small floating flame with a face, centred in its picture.
+canvas draw_wisp(int frame, int w, int h);
 
 }  // namespace art
