@@ -39,6 +39,20 @@ TEST(FigurePainter, ToneStaysInsideTheMaterialEvenWhenLightOvershoots)
     EXPECT_EQ(tone(mat(), 0.5f), 0);   // no material draws nothing
 }
 
+TEST(FigurePainter, LightComesFromTheUpperLeft)
+{
+    figure fg(24, 24);
+    fg.ellipse({12, 12}, 9, 9, M(pal::STONE), 1);
+    fg.limb({4, 20}, 3, {20, 4}, 3, M(pal::WOOD), 2);
+    auto place = [&](int x, int y) {
+        int p = -1;
+        ramp_of(fg.col[(size_t)y * 24 + x], &p);
+        return p;
+    };
+    EXPECT_GT(place(8, 7), place(16, 17));     // the ball
+    EXPECT_GT(place(10, 11), place(14, 14));   // across the tube
+}
+
 TEST(FigurePainter, NearerShapeCoversFartherWhateverTheDrawingOrder)
 {
     figure fg(20, 20);
@@ -173,6 +187,19 @@ TEST(SpriteSets, EveryFrameIsDrawnAtItsSetsSize)
     }
 }
 
+TEST(SpriteSets, NothingIsCutOffAtThePicturesEdges)
+{
+    // A weapon or wing running off the side or the top would be cut off in the game.
+    for (const sprite_info &s : sprite_sets())
+        for (int f = 0; f < 10; f++) {
+            box b = bounds(*family().get(3, s.base + f));
+            const canvas &c = *family().get(3, s.base + f);
+            EXPECT_GT(b.x0, 0) << s.who << " frame " << f;
+            EXPECT_LT(b.x1, c.w - 1) << s.who << " frame " << f;
+            EXPECT_GT(b.y0, 0) << s.who << " frame " << f;
+        }
+}
+
 TEST(SpriteSets, TheChangedShapesHaveTheirFixedNumbers)
 {
     std::map<int, bool> flies;
@@ -225,6 +252,21 @@ TEST(SpriteSets, WalkingMovesStrikingLungesAndTheDeadLieDown)
     }
 }
 
+TEST(SpriteSets, StrikesReachForwardTheWayTheSpritesFace)
+{
+    // Sprites face right (the game mirrors them): a blow reaches further right than
+    // standing does, and a shooter aiming holds the bow out in front.
+    for (const sprite_info &s : sprite_sets()) {
+        std::string who = s.who;
+        int rest = bounds(*family().get(3, s.base)).x1;
+        if (who.find("shoots") != std::string::npos) {
+            EXPECT_GT(bounds(*family().get(3, s.base + 6)).x1, rest) << who;
+            continue;
+        }
+        EXPECT_GT(bounds(*family().get(3, s.base + 7)).x1, rest) << who;
+    }
+}
+
 // -- effects --------------------------------------------------------------------------
 
 // Every picture the animation kinds and their callers name, with the width their
@@ -235,7 +277,7 @@ struct named_fx {
 const named_fx ANIMATIONS[] = {
     {0, 240, 32, 32},  {250, 80, 32, 32}, {330, 2, 8, 8},    {332, 8, 16, 16}, {340, 20, 32, 32},
     {361, 1, 32, 32},  {362, 4, 20, 20},  {366, 1, 8, 8},    {370, 12, 32, 40}, {382, 8, 32, 104},
-    {390, 7, 24, 24},  {397, 3, 32, 32},  {400, 10, 56, 66}, {410, 20, 8, 8},  {430, 1, 16, 16},
+    {390, 7, 24, 24},  {397, 3, 32, 32},  {400, 10, 64, 74}, {410, 20, 8, 8},  {430, 1, 16, 16},
 };
 
 TEST(Effects, EveryNamedAnimationPictureIsThereAndVisible)

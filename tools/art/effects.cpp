@@ -684,16 +684,17 @@ void paint_skill_fx(canvas &c, int n)
     }
     if (n >= 400 && n <= 409) {   // over the storm guardian: lightning crawling over its outline
         int k = n - 400;
-        glow g(56, 66, {&fx_ramp::SHOCK, &fx_ramp::FROST});
+        glow g(c.w, c.h, {&fx_ramp::SHOCK, &fx_ramp::FROST});
         rng r(400u + (uint32_t)k * 7u);
-        // The guardian stands in the middle, its hood some 22 pixels from the top.
+        // The guardian stands in the middle, its hood some 22 pixels below the top.
+        float mx = (float)c.w / 2, my = (float)c.h * 0.6f;
         for (int i = 0; i < 3; i++) {
             float a0 = r.uniform() * 2 * PI;
-            v2 p = {28 + std::cos(a0) * 12, 40 + std::sin(a0) * 22};
+            v2 p = {mx + std::cos(a0) * 12, my + std::sin(a0) * 22};
             v2 q = p + v2{(r.uniform() - 0.5f) * 16, (r.uniform() - 0.5f) * 16};
             g.bolt(i == 0 ? 0 : 1, p, q, 0.8f, 1.2f, 400u + (uint32_t)(k * 5 + i), 3);
         }
-        g.sparkle(0, {28 + std::cos((float)k * 0.63f) * 14, 16 + std::sin((float)k * 0.63f) * 4}, 2.5f, 1.2f);
+        g.sparkle(0, {mx + std::cos((float)k * 0.63f) * 14, 24 + std::sin((float)k * 0.63f) * 4}, 2.5f, 1.2f);
         c = g.render();
         return;
     }

@@ -399,9 +399,9 @@ canvas draw_slime(const mat &jelly, const mat &core, int frame, int w, int h)
     } else if (frame == 6) {
         sx = 1.2f, sy = 0.78f;
     } else if (frame == 7) {
-        sx = 0.85f, sy = 1.18f, fx = 2, reach = 1;
+        sx = 0.85f, sy = 1.12f, fx = 1, reach = 1;
     } else if (dead) {
-        sx = 1.5f, sy = 0.45f;
+        sx = 1.25f, sy = 0.45f;
     } else {
         sx = 0.95f, sy = 1.1f;
     }
@@ -418,7 +418,7 @@ canvas draw_slime(const mat &jelly, const mat &core, int frame, int w, int h)
             bool in = u * u + v * v <= 1;
             if (reach > 0) {
                 // A pseudopod thrown forward.
-                float px = (x - (c.x + rx * 0.7f)) / (rx * 0.9f), py = (y - (c.y - ry * 0.1f)) / (ry * 0.35f);
+                float px = (x - (c.x + rx * 0.6f)) / (rx * 0.7f), py = (y - (c.y - ry * 0.1f)) / (ry * 0.35f);
                 in = in || (px * px + py * py <= 1 && x > c.x);
             }
             return in;
@@ -448,7 +448,7 @@ canvas draw_slime(const mat &jelly, const mat &core, int frame, int w, int h)
         fg.dot(c + v2{rx * 0.3f, -1}, pal::INK[0], 14);
         fg.dot(c + v2{rx * 0.55f, -1}, pal::INK[0], 14);
     }
-    if (frame == 9) aura(fg, c, rx + 3, ry + 3, G(pal::EMERALD, 2, 4), frame, 20);
+    if (frame == 9) aura(fg, c, rx + 2, ry + 1, G(pal::EMERALD, 2, 4), frame, 20);
     return fg.finish();
 }
 
@@ -456,7 +456,7 @@ canvas draw_slime(const mat &jelly, const mat &core, int frame, int w, int h)
 canvas draw_spider(const mat &body, const mat &marks, int frame, int w, int h)
 {
     figure fg(w, h);
-    const float S = (float)w / 40.0f;   // scale of the whole spider
+    const float S = (float)w / 44.0f;   // scale of the whole spider
     float cx = (float)w / 2, g = (float)h - 1.5f;
     bool dead = frame == 8;
     float rise = 0, lunge = 0, front_lift = 0;
@@ -470,7 +470,7 @@ canvas draw_spider(const mat &body, const mat &marks, int frame, int w, int h)
     v2 abdomen = {cx - 6.0f * S + lunge * 0.5f, body_y - 3.5f * S + (dead ? 3.5f * S : 0)};
     // Legs: four on each side, each rising to a high knee and reaching far out to
     // the front or back; the near ones in front of the body.
-    const float reach_near[4] = {15, 8, -8, -17}, reach_far[4] = {12, 6, -6, -14};
+    const float reach_near[4] = {13, 7, -8, -16}, reach_far[4] = {11, 5, -6, -13};
     for (int side = 1; side >= 0; side--) {
         for (int i = 0; i < 4; i++) {
             float phase = ph + (float)i * PI / 2 + (side ? PI : 0);
@@ -646,8 +646,8 @@ canvas draw_toad(const mat &skin, const mat &belly, int frame, int w, int h)
     fg.thin(c + v2{rx * 0.1f, ry * 0.2f}, c + v2{rx * 0.95f, ry * 0.05f}, skin.r->idx[skin.lo], 17);
     if (tongue > 0) {
         v2 m = c + v2{rx * 0.95f, ry * 0.1f};
-        fg.limb(m, 0.6f, m + v2{9.0f, -1.5f}, 0.5f, M(pal::CLOTH_RED, 4, 7), 19, 0.1f);
-        fg.ellipse(m + v2{9.5f, -1.5f}, 1.2f, 1.0f, M(pal::CLOTH_RED, 4, 7), 19, 0.1f);
+        fg.limb(m, 0.6f, m + v2{6.0f, -1.5f}, 0.5f, M(pal::CLOTH_RED, 4, 7), 19, 0.1f);
+        fg.ellipse(m + v2{6.5f, -1.5f}, 1.2f, 1.0f, M(pal::CLOTH_RED, 4, 7), 19, 0.1f);
     }
     if (puff > 0) aura(fg, c, rx + 3, ry + 3, G(pal::MAGIC, 5, 9), frame, 30);
     return fg.finish();
@@ -728,10 +728,10 @@ canvas draw_wisp(int frame, int w, int h)
     // The game turns a ring of burning runes round the picture's point (10, 10), so
     // the flame's heart sits there.
     glow g(w, h, {&fx_ramp::FIRE});
-    v2 c = {(float)w / 2, (float)h / 2};
+    v2 c = {(float)w / 2, (float)h / 2 + 1};
     bool dead = frame == 8;
     float flick = frame <= 5 ? std::sin(walk_phase(frame) + 0.5f) : 0;
-    float size = frame == 6 ? 1.15f : frame == 9 ? 1.3f : 1.0f;
+    float size = frame == 6 ? 1.1f : frame == 9 ? 1.15f : 1.0f;
     if (dead) {
         g.blob(0, {c.x, (float)h - 3}, 5, 0.9f);
         g.blob(0, {c.x - 4, (float)h - 2}, 2.5f, 0.7f);
@@ -739,14 +739,14 @@ canvas draw_wisp(int frame, int w, int h)
         return g.render();
     }
     v2 body = c + v2{frame == 7 ? 2.0f : 0.0f, flick * 0.8f};
-    g.blob(0, body, 7.5f * size, 0.75f);
-    g.blob(0, body + v2{0, 1}, 5.0f * size, 1.05f);
+    g.blob(0, body, 6.5f * size, 0.75f);
+    g.blob(0, body + v2{0, 1}, 4.5f * size, 1.05f);
     // Tongues licking upwards, swept back when it lunges.
     float sweep = frame == 7 ? -3.0f : flick;
-    g.streak(0, body + v2{0, -2}, body + v2{sweep - 1, -9 * size}, 2.2f, 0.85f);
+    g.streak(0, body + v2{0, -2}, body + v2{sweep - 1, -7 * size}, 2.0f, 0.85f);
     float lick = frame <= 5 ? std::cos(walk_phase(frame) * 2) * 1.5f : 0;
-    g.streak(0, body + v2{-3, -1}, body + v2{sweep - 5, -7 * size + lick}, 1.6f, 0.7f);
-    g.streak(0, body + v2{3, -1}, body + v2{sweep + 3, -7 * size - lick}, 1.6f, 0.7f);
+    g.streak(0, body + v2{-3, -1}, body + v2{sweep - 4, -5.5f * size + lick}, 1.5f, 0.7f);
+    g.streak(0, body + v2{3, -1}, body + v2{sweep + 3, -5.5f * size - lick}, 1.5f, 0.7f);
     canvas out = g.render();
     // Two dark eyes and a mouth, turned right.
     out.set((int)body.x + 1, (int)body.y, pal::INK[1]);

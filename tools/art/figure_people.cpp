@@ -230,15 +230,30 @@ pose make_pose(const biped &b, int frame)
                 p.weapon = PI / 2 + 0.2f;
             }
         } else {
-            p.lean = 0.32f;
-            p.shift = 2;
+            p.lean = 0.25f;
+            p.shift = 1;
             p.leg[0] = 0.7f;
             p.knee[0] = 0.7f;
             p.leg[1] = -0.55f;
             p.knee[1] = 0.05f;
-            p.arm[0] = 1.45f;
-            p.elbow[0] = 0.05f;
-            p.weapon = 1.75f;
+            // The blow has come down: arm out in front, the blade chopping down and forward.
+            p.arm[0] = 1.35f;
+            p.elbow[0] = 0.1f;
+            p.weapon = 1.05f;
+            if (b.weapon == weapon_k::spear || b.weapon == weapon_k::staff || b.weapon == weapon_k::fork ||
+                b.weapon == weapon_k::rod || b.weapon == weapon_k::scythe || b.weapon == weapon_k::book_staff) {
+                // A thrust: the shaft level, the hand drawn in to the hip.
+                p.arm[0] = 0.7f;
+                p.elbow[0] = 0.9f;
+                p.weapon = 2.1f;
+            }
+            if (b.build >= 1.6f) {
+                // Brutes smash downwards: the club ends on the ground in front.
+                p.lean = 0.05f;
+                p.arm[0] = 0.75f;
+                p.elbow[0] = 0.0f;
+                p.weapon = 0.45f;
+            }
             p.arm[1] = shielded ? 0.9f : -0.5f;
             p.elbow[1] = shielded ? 0.7f : 0.3f;
             if (!armed) p.arm[0] = 1.6f;
