@@ -14,6 +14,7 @@
 
 #include "art/bmp.h"
 #include "art/creature_sheets.h"
+#include "art/interface_screens.h"
 #include "art/manifest.h"
 #include "art/palette.h"
 #include "data/data.h"
@@ -194,6 +195,7 @@ int run(int argc, char **argv)
         for (int g = 0; g < hm::PIC_GROUPS; g++)
             if (!by_group[g].empty())
                 write_bmp8((sheets + "/sheet_" + hm::PIC_PREFIX[g] + ".bmp").c_str(), group_sheet(by_group[g]));
+        write_interface_screens(sheets, pics);
     }
     return failed ? 1 : 0;
 }
