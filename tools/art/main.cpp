@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "art/bmp.h"
+#include "art/creature_sheets.h"
 #include "art/interface_screens.h"
 #include "art/manifest.h"
 #include "art/palette.h"
@@ -191,6 +192,7 @@ int run(int argc, char **argv)
     std::fclose(list);
 
     if (!sheets.empty()) {
+        write_creature_sheets(sheets, by_group);
         write_bmp8((sheets + "/palette.bmp").c_str(), palette_sheet());
         for (int g = 0; g < hm::PIC_GROUPS; g++)
             if (!by_group[g].empty()) {
