@@ -240,6 +240,50 @@ TEST_F(Village, EveryPictureItUsesIsInTheArchive)
     for (const auto &m : missing) ADD_FAILURE() << "picture " << m.second << " of group " << m.first;
 }
 
+// Every object is drawn before every roof, so a tall thing standing just south of a
+// house would have the eaves of the roof behind it painted over its top.
+TEST_F(Village, NoRoofPaintsOverWhatStandsInFrontOfIt)
+{
+    // Each object is drawn at the middle of the view; only the box it can cover is looked at.
+    const uint16_t blank = 0xf81f;
+    const int bx0 = 150, bx1 = 300, by1 = 150;
+    auto clear = [&] {
+        for (int y = 0; y < by1; y++)
+            for (int x = bx0; x < bx1; x++) vs[y * VIEW_W + x] = blank;
+    };
+    std::vector<bool> thing(VIEW_W * VIEW_H);
+    int looked_at = 0;
+    for (int y = 0; y < MAP_W; y++)
+        for (int x = 0; x < MAP_W; x++) {
+            int pic = ls[cell(x, y)];
+            if (!pic || pic == 128 || rf[cell(x, y)]) continue;
+            std::vector<std::pair<int, int>> behind;
+            for (int r = std::max(0, y - 6); r < y; r++)
+                for (int c = std::max(0, x - 6); c <= std::min(MAP_W - 1, x + 6); c++)
+                    if (rf[cell(c, r)]) behind.push_back({c, r});
+            if (behind.empty()) continue;
+            looked_at++;
+            int cx = 40 * x + 20 * y - 200, cy = 20 * y - 120;
+            clear();
+            draw_ls(pic, 1, 200, 120 - 20, 0);
+            for (int py = 0; py < by1; py++)
+                for (int px = bx0; px < bx1; px++) thing[py * VIEW_W + px] = vs[py * VIEW_W + px] != blank;
+            clear();
+            for (const auto &b : behind) {
+                int v = rf[cell(b.first, b.second)];
+                int vx = 40 * b.first + 20 * b.second - cx, vy = 20 * b.second - cy - lsts[roof_height];
+                if ((v / 60) % 4 == 1) draw_rf(v, 2, vx, vy, 0);
+                else draw_ls(v, 2, vx, vy, 0);
+            }
+            int covered = 0;
+            for (int py = 0; py < by1; py++)
+                for (int px = bx0; px < bx1; px++) covered += thing[py * VIEW_W + px] && vs[py * VIEW_W + px] != blank;
+            EXPECT_LE(covered, 2) << "object " << pic << " at " << x << ", " << y
+                                  << " is under the eaves of a roof behind it";
+        }
+    EXPECT_GT(looked_at, 50);
+}
+
 // The whole map drawn view by view. Every pixel that shows a cell of the map must
 // be painted: a cell left undrawn behind a roof that does not cover it shows as a
 // hole. With HM_VILLAGE_SHOTS set to a folder, the map and a few views with the
