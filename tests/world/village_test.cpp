@@ -231,11 +231,14 @@ TEST_F(Village, TheBoundsLeaveTheStoryRoomAndLeadToTheNeighbours)
 TEST_F(Village, EveryPictureItUsesIsInTheArchive)
 {
     std::set<std::pair<int, int>> missing;
+    auto need = [&](int n, int g) {
+        if (!pic_ok(n, g) || !PIC_dat[g][n]) missing.insert({g, n});
+    };
     for (int i = 0; i < MAP_CELLS; i++) {
-        if (!PIC_dat[0][gr[i]]) missing.insert({0, gr[i]});
-        if (gr2[i] && !PIC_dat[0][gr2[i]]) missing.insert({0, gr2[i]});
-        if (ls[i] && !PIC_dat[1][ls[i]]) missing.insert({1, ls[i]});
-        if (rf[i] && !PIC_dat[2][rf[i]]) missing.insert({2, rf[i]});
+        need(gr[i], 0);
+        if (gr2[i]) need(gr2[i], 0);
+        if (ls[i]) need(ls[i], 1);
+        if (rf[i]) need(rf[i], 2);
     }
     for (const auto &m : missing) ADD_FAILURE() << "picture " << m.second << " of group " << m.first;
 }
