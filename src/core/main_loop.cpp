@@ -3,8 +3,10 @@
 #include <cstring>
 #include <string>
 
+#include "battle/panels.h"
 #include "core/core.h"
 #include "data/data.h"
+#include "items/items.h"
 #include "party/party.h"
 #include "world/world.h"
 
@@ -101,9 +103,13 @@ int play_frame(int &exit_code)
     // The battle's end and a new leader are checked here (battle_end_chk, find_new_mcr).
     set_grs();
     do_keyr();
-    // Creatures and the panels' controls run here (crtr_main, eqp_controls,
-    // stats_controls, other_controls, istk_controls, crtbox_controls, the battle
-    // skill and item controls), then the animations (do_anis).
+    // The creatures move here (crtr_main).
+    eqp_controls();
+    stats_controls();
+    other_controls();
+    istk_controls();
+    crtbox_controls();
+    // The battle skill and item controls follow, then the animations (do_anis).
     mouse_stuff();
     if (j[rmb_held]) keep_pointer_in_view();
     // The leader walks by mouse here (main_p1cr_walk).
@@ -125,7 +131,8 @@ int play_frame(int &exit_code)
     // NPCs, messages, chests and the skill and attribute screens run here
     // (npc_stuff1, show_messages, chest_main, skills_main, attributes_main, skill_stats).
     do_lev_ups();
-    // The side panel's scraps and the game-over fade follow (draw_scraps, game_over_fade).
+    draw_scraps();
+    // The game-over fade follows (game_over_fade).
     draw_bmp(j[cursor_pic], 8, mx - VIEW_X, my - VIEW_Y, 1, 0);
     if (j[ptr_note_on]) {
         wrt(j[mouse_x] - 20, j[mouse_y] - 28, 640, 4, 0, 17, 0, 1, 1, j[ptr_note_val]);
@@ -141,8 +148,10 @@ int play_frame(int &exit_code)
         fscr();
     }
     fscr();
-    // The story, the panel's refresh, the clock and the pointer's shape run here
-    // (events_main, scraps, do_light_time(0), mouse_ptr).
+    // The story runs here (events_main).
+    scraps();
+    // The clock runs here (do_light_time(0)).
+    mouse_ptr();
     return exit_code;
 }
 
