@@ -110,6 +110,6 @@ int start_main();        // 1 a game was created or loaded, -1 quit
 int title_frame();       // one frame of the title: 0 go on, 1 play, -1 quit
 void load_strbg(int p);  // lays picture p of group 7 over the background, 0 see-through
 int continue_game(int first, int sel);   // draws the list; the last name drawn, first - 1 none
-void title_note(int note);   // shows one of the title's notes for a few seconds
+void title_note(int note);   // shows one of the title's notes for a few seconds; -1 none
 
 }  // namespace hm

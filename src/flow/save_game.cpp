@@ -34,6 +34,7 @@ struct slot_range {
 };
 const slot_range j_links[] = {
     {placing_crt, -1, CRT_COUNT - 1},  {cur_crt, -1, CRT_COUNT - 1},
+    {shown_member, -1, PARTY_SIZE - 1},
     {aim_crt, -1, CRT_COUNT - 1},      {strike_crt, -1, CRT_COUNT - 1},
     {istk_shown, -1, ISTK_COUNT - 1},  {istk_sel, -1, ITEM_COUNT - 1},
     {focus_cell, -1, MAP_CELLS - 1},   {eqp_member, -1, PARTY_SIZE - 1},
@@ -61,7 +62,6 @@ void cut_links(save_file &s, int chests)
 {
     save_head &h = s.head;
     for (const slot_range &r : j_links) cut(h.j[r.slot], r.lo, r.hi);
-    if (h.j[shown_member] < 0 || h.j[shown_member] >= PARTY_SIZE) h.j[shown_member] = h.j[leader];
 
     for (istk_rec &stk : h.istk)
         for (int32_t &e : stk.item) cut(e, -1, ITEM_COUNT - 1);

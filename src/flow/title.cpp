@@ -115,7 +115,7 @@ void settle_buttons()
 
 void title_note(int n)
 {
-    note = n;
+    note = n < 0 ? -1 : n;
     note_left = NOTE_FRAMES;
 }
 
@@ -171,7 +171,7 @@ int start_main()
     plat_destroy_midi(the_music);
     the_music = plat_load_midi("m1.mid");
     plat_play_midi(the_music, true);
-    note = -1;
+    title_note(-1);
     int result = 0;
     while (result == 0) result = title_frame();
     if (result == 1) settle_buttons();
