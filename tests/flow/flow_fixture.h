@@ -10,13 +10,10 @@
 #include <cstdio>
 #include <cstring>
 #include <string>
-#include <vector>
 
-#include "chests/chests.h"
 #include "core/core.h"
 #include "data/data.h"
 #include "flow/flow.h"
-#include "party/party.h"
 #include "platform/headless.h"
 #include "runner/script.h"
 #include "world/world.h"
@@ -25,30 +22,25 @@ namespace hm {
 
 class FlowTest : public ::testing::Test {
 protected:
-    std::string home;      // the shared run directory the tests start in
-    std::string scratch;   // private: scratch/run is the working directory
+    std::string home, scratch;   // the shared run directory; a private one linked to it
 
     void SetUp() override
     {
-        char cwd[PATH_MAX];
+        char cwd[PATH_MAX], tmpl[] = "/tmp/hm_flow_test_XXXXXX";
         ASSERT_NE(getcwd(cwd, sizeof cwd), nullptr);
-        home = cwd;
-        char tmpl[] = "/tmp/hm_flow_test_XXXXXX";
         ASSERT_NE(mkdtemp(tmpl), nullptr);
+        home = cwd;
         scratch = tmpl;
         std::string run = scratch + "/run";
         ASSERT_EQ(mkdir(run.c_str(), 0755), 0);
-        // Everything of the run directory but its players and their saves.
-        if (DIR *d = opendir(home.c_str())) {
-            while (dirent *e = readdir(d)) {
-                std::string name = e->d_name;
-                if (name == "." || name == ".." || name == "pnames.txt" || ends_with(name, ".cha") ||
-                    ends_with(name, ".tmp"))
-                    continue;
-                ASSERT_EQ(symlink((home + "/" + name).c_str(), (run + "/" + name).c_str()), 0);
-            }
-            closedir(d);
+        // Everything but the players and their saves.
+        DIR *d = opendir(cwd);
+        while (dirent *e = d ? readdir(d) : nullptr) {
+            std::string n = e->d_name;
+            if (n[0] != '.' && n != "pnames.txt" && n.find(".cha") == std::string::npos)
+                symlink((home + "/" + n).c_str(), (run + "/" + n).c_str());
         }
+        if (d) closedir(d);
         ASSERT_EQ(chdir(run.c_str()), 0);
 
         hl_reset();
@@ -56,7 +48,6 @@ protected:
         plat_install_tick(inc_jtimer);
         init_mem();
         load_jpal(0, 0, 0);
-        load_swad();
         load_pic_dat();
         init_wrt_data();
         mx = my = omx = omy = 10;
@@ -64,8 +55,7 @@ protected:
         title_screen = TITLE_MENU;
         list_first = list_sel = 0;
         title_note(-1);
-        std::memset(pnames, 0, sizeof pnames);
-        pnames[0] = '^';
+        std::strcpy(pnames, "^");
     }
 
     void TearDown() override
@@ -76,38 +66,26 @@ protected:
         remove_tree(scratch);
     }
 
-    static bool ends_with(const std::string &s, const std::string &tail)
-    {
-        return s.size() >= tail.size() && s.compare(s.size() - tail.size(), tail.size(), tail) == 0;
-    }
-
     static void remove_tree(const std::string &dir)
     {
-        if (DIR *d = opendir(dir.c_str())) {
-            while (dirent *e = readdir(d)) {
-                std::string name = e->d_name;
-                if (name == "." || name == "..") continue;
-                std::string path = dir + "/" + name;
-                if (std::remove(path.c_str()) != 0) remove_tree(path);
-            }
-            closedir(d);
+        DIR *d = opendir(dir.c_str());
+        while (dirent *e = d ? readdir(d) : nullptr) {
+            std::string n = e->d_name;
+            if (n != "." && n != ".." && std::remove((dir + "/" + n).c_str()) != 0) remove_tree(dir + "/" + n);
         }
+        if (d) closedir(d);
         rmdir(dir.c_str());
     }
 
-    static bool exists(const std::string &name)
-    {
-        struct stat st;
-        return lstat(name.c_str(), &st) == 0;
-    }
+    static bool exists(const std::string &name) { return access(name.c_str(), F_OK) == 0; }
 
     static std::string read_file(const std::string &name)
     {
         std::string s;
-        FILE *in = std::fopen(name.c_str(), "rb");
-        if (!in) return s;
-        for (int c; (c = std::fgetc(in)) >= 0;) s += (char)c;
-        std::fclose(in);
+        if (FILE *in = std::fopen(name.c_str(), "rb")) {
+            for (int c; (c = std::fgetc(in)) >= 0;) s += (char)c;
+            std::fclose(in);
+        }
         return s;
     }
 
@@ -138,7 +116,7 @@ protected:
         return r;
     }
 
-    // One title frame with the pointer at (x, y) and the left button as given.
+    // A title frame with the pointer at (x, y) and the left button as given.
     int frame_at(int x, int y, bool left)
     {
         hl_add_mickeys(x - mx, y - my);
@@ -146,11 +124,10 @@ protected:
         return title_frame();
     }
 
-    // Button down for a frame, then up: the result of the first frame that has one.
+    // Button down for a frame, then up: the first result either frame gives.
     int click(int x, int y)
     {
-        int r = frame_at(x, y, true);
-        int r2 = frame_at(x, y, false);
+        int r = frame_at(x, y, true), r2 = frame_at(x, y, false);
         return r ? r : r2;
     }
 
@@ -168,6 +145,8 @@ protected:
         LorS_pnames(1);
     }
 
+    std::string list_text() const { return std::string(pnames, strnlen(pnames, PNAMES_BYTES)); }
+
     // A title note in this frame: text over the background under the buttons.
     static bool note_shown()
     {
@@ -175,8 +154,6 @@ protected:
             if (scr_buf[i] != strbg[i] && scr_buf[i] == 71) return true;
         return false;
     }
-
-    std::string list_text() const { return std::string(pnames, strnlen(pnames, PNAMES_BYTES)); }
 };
 
 }  // namespace hm
