@@ -16,7 +16,7 @@ namespace {
 
 constexpr int FRAME_MS = 24;
 constexpr int NOTE_FRAMES = 125;   // about three seconds
-constexpr int NOTE_Y = 228, NOTE_COLOUR = 71;   // under the buttons, over the name
+constexpr int NOTE_Y = 228, NOTE_COLOUR = 71;   // between the buttons and the backdrop's title
 
 int note = -1;        // the note shown, -1 none
 int note_left = 0;    // frames it stays
