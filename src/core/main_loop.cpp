@@ -6,6 +6,7 @@
 #include "battle/panels.h"
 #include "core/core.h"
 #include "data/data.h"
+#include "flow/flow.h"
 #include "items/items.h"
 #include "party/party.h"
 #include "world/world.h"
@@ -180,7 +181,7 @@ int hollowmere_main()
     init_wrt_data();
 
     for (;;) {
-        // The title screen comes first here (start_main).
+        if (start_main() == -1) break;
         if (j[game_begun] == 0) {
             // The opening's dark flash and narration are queued here (new_flash,
             // new_message).
@@ -192,6 +193,7 @@ int hollowmere_main()
         j[edit_loaded] = 0;
         int exit_code = EXIT_NONE;
         while (exit_code == EXIT_NONE) play_frame(exit_code);
+        // EXIT_TITLE, after the party has fallen, goes back to the title.
         if (exit_code == EXIT_QUIT) break;
     }
 
