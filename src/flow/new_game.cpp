@@ -47,9 +47,8 @@ int make_new_state()
     // The NPC files are read here, in this order: load_npc(2), 3, 4, 5, 6, then load_npc(1).
 
     if (load_p1cr(0) != 0) return -1;
-    new_item(0, STK_INVENTORY, 0, -1);
-    // The hero wears that item in slot 0 (equip_item(0, 0, item)) and learns the
-    // battle skills 0, 2, 4, ... 16 (new_bat_sk(0, k)) here.
+    equip_item(0, 0, new_item(0, STK_INVENTORY, 0, -1));
+    // The hero learns the battle skills 0, 2, 4, ... 16 (new_bat_sk(0, k)) here.
 
     // Slots not named here, slot 49 and the world map's view among them, stay 0.
     j[leader] = 0;

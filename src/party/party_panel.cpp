@@ -94,8 +94,8 @@ void draw_sheet(int m)
         wrt(446, 61, SCR_W, T_MANA, TEXTS, C_MANA, 0, 2, 2, f.mana, f.max_mana);
     }
     const int32_t *a = p.attr;   // current value of Ak in entry 2k + 1
-    wrt(446, 80, SCR_W, T_ATTRS_1, TEXTS, C_ATTR, 0, 2, 3, a[1], a[3], a[5]);
-    wrt(446, 91, SCR_W, T_ATTRS_2, TEXTS, C_ATTR, 0, 2, 3, a[7], a[9], p.attr_points);
+    wrt(446, 88, SCR_W, T_ATTRS_1, TEXTS, C_ATTR, 0, 2, 3, a[1], a[3], a[5]);
+    wrt(446, 99, SCR_W, T_ATTRS_2, TEXTS, C_ATTR, 0, 2, 3, a[7], a[9], p.attr_points);
     draw_eqp_com(m);
     if (!j[battle_on]) draw_bmp_scr(j[istk_shown] == STK_USABLE ? PIC_USE_ITEMS_DOWN : PIC_USE_ITEMS, UI, 470, 242, 1);
     // The battle panel follows: the skills and the belt in battle (draw_skills),

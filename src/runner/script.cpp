@@ -9,13 +9,16 @@
 
 #include "core/core.h"
 #include "flow/flow.h"
+#include "items/items.h"
+#include "party/party.h"
 #include "platform/headless.h"
+#include "world/world.h"
 
 namespace hm {
 
 namespace {
 
-enum OpKind { OP_KEY, OP_BUTTON, OP_MOVE, OP_FRAMES, OP_SHOT, OP_SAVE, OP_EXPECT, OP_SEED };
+enum OpKind { OP_KEY, OP_BUTTON, OP_MOVE, OP_FRAMES, OP_SHOT, OP_SAVE, OP_EXPECT, OP_SEED, OP_GIVE, OP_JOIN };
 
 struct Op {
     OpKind kind;
@@ -178,6 +181,9 @@ bool parse_line(const std::string &line, const std::string &where, const std::st
         op.value = std::strtod(w[4].c_str(), &end);
         if (*end) return fail_parse(where, "expect: VALUE is a number");
         ops.push_back(op);
+    } else if (cmd == "give" || cmd == "join") {
+        if (w.size() != 2 || !to_int(w[1], n)) return fail_parse(where, "give TYPE | join CHARACTER");
+        ops.push_back(make(cmd == "give" ? OP_GIVE : OP_JOIN, where, n));
     } else if (cmd == "seed") {
         if (w.size() != 2 || !to_int(w[1], n)) return fail_parse(where, "seed N");
         ops.push_back(make(OP_SEED, where, n));
@@ -226,6 +232,16 @@ void run(const Op &op)
         break;
     }
     case OP_SEED: srandom((uint32_t)op.a); break;
+    case OP_GIVE:
+    case OP_JOIN:
+        // An item in the party's inventory, or a character in the party, as play
+        // would bring them (loot, a purchase, an NPC joining).
+        if ((op.kind == OP_GIVE ? new_item(op.a, STK_INVENTORY, 0, -1) : load_p1cr(op.a)) < 0) {
+            std::fprintf(stderr, "%s -- nothing was made\n", op.where.c_str());
+            failures++;
+        }
+        update_scr();
+        break;
     }
 }
 
