@@ -3,6 +3,7 @@
 #include <cstring>
 #include <string>
 
+#include "battle/battle.h"
 #include "core/core.h"
 #include "data/data.h"
 #include "party/party.h"
@@ -68,6 +69,25 @@ void move_camera()
     }
 }
 
+// The battle's turn to run in this frame: nothing holds the game.
+bool battle_may_run()
+{
+    return !j[crt_busy] && !j[bat_sk_on] && !j[bat_it_on] && !j[skill_info_open] && !j[editor_on] && !j[mes_showing];
+}
+
+// The leader walks by mouse only on the bare map.
+bool walking_allowed()
+{
+    return j[edit_layer] == 5 && !j[editor_on] && !j[talk_state] && !j[battle_on] && !j[loot_state] &&
+           !j[chest_screen] && !j[chest_busy] && !j[skill_info_open] && !j[skill_list_state] && !j[attr_open] &&
+           !j[lev_up_show] && !j[mes_showing] && !j[party_hold] && j[ptr_crt] == -1;
+}
+
+bool pointer_in_view()
+{
+    return j[mouse_x] >= VIEW_X && j[mouse_x] < VIEW_X + VIEW_W && j[mouse_y] >= VIEW_Y && j[mouse_y] < VIEW_Y + VIEW_H;
+}
+
 // The C key shows the column and row of the cell under the pointer.
 void cell_readout()
 {
@@ -96,17 +116,21 @@ int play_frame(int &exit_code)
 {
     std::memset(vs, 0, sizeof(uint16_t) * VIEW_W * VIEW_H);
     j[hilite_cell] = -1;
-    // The battle steps here (battle, use_bat_sk).
+    // The battle's stages run here (battle); until they do, its first stage
+    // stands alone: the spawners start a battle and the request waits in
+    // battle_stage.  Then the battle skills (use_bat_sk).
+    if (battle_may_run() && j[battle_stage] == 0) do_crt_spawners();
     leave_level_chk();
     // The battle's end and a new leader are checked here (battle_end_chk, find_new_mcr).
     set_grs();
     do_keyr();
-    // Creatures and the panels' controls run here (crtr_main, eqp_controls,
-    // stats_controls, other_controls, istk_controls, crtbox_controls, the battle
-    // skill and item controls), then the animations (do_anis).
+    crtr_main();
+    // The panels' controls run here (eqp_controls, stats_controls, other_controls,
+    // istk_controls, crtbox_controls, the battle skill and item controls), then
+    // the animations (do_anis).
     mouse_stuff();
     if (j[rmb_held]) keep_pointer_in_view();
-    // The leader walks by mouse here (main_p1cr_walk).
+    if (walking_allowed()) main_p1cr_walk();
     clear_roof();
 
     if (keyr[K_ESC] == EDGE_RELEASED || plat_close_requested()) exit_code = EXIT_QUIT;
@@ -117,7 +141,8 @@ int play_frame(int &exit_code)
     edge_scroll();
     move_camera();
 
-    // Occupancy and light are brought up to date here (set_us, do_gr_light).
+    set_us();
+    // The light is brought up to date here (do_gr_light).
     draw_all();
     // Ground animations and missiles follow the scene (do_grndanis(0), do_sht).
     // The award and the loot screen wait while the level-up box is up.
@@ -141,8 +166,12 @@ int play_frame(int &exit_code)
         fscr();
     }
     fscr();
-    // The story, the panel's refresh, the clock and the pointer's shape run here
-    // (events_main, scraps, do_light_time(0), mouse_ptr).
+    // The story runs here (events_main).  The pointer's bookkeeping (scraps)
+    // follows; of it, where the pointer is and the creature under it stand here
+    // until the panels come.
+    j[ptr_in_view] = pointer_in_view() ? 1 : 0;
+    j[ptr_crt] = sellect_crt();
+    // The clock and the pointer's shape run here (do_light_time(0), mouse_ptr).
     return exit_code;
 }
 
@@ -173,6 +202,9 @@ int hollowmere_main()
     for (;;) {
         // The title screen comes first here (start_main).
         if (j[game_begun] == 0) {
+            // A new game's party comes from the title screen; without one the
+            // hero of c0.txt sets out alone.
+            if (party_count() == 0) load_p1cr(0);
             // The opening's dark flash and narration are queued here (new_flash,
             // new_message).
             make_level(1, 4, 26, 78);

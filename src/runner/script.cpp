@@ -9,16 +9,18 @@
 
 #include "core/core.h"
 #include "platform/headless.h"
+#include "world/world.h"
 
 namespace hm {
 
 namespace {
 
-enum OpKind { OP_KEY, OP_BUTTON, OP_MOVE, OP_FRAMES, OP_SHOT, OP_SAVE, OP_EXPECT, OP_SEED };
+enum OpKind { OP_KEY, OP_BUTTON, OP_MOVE, OP_FRAMES, OP_SHOT, OP_SAVE, OP_EXPECT, OP_SEED, OP_LEVEL };
 
 struct Op {
     OpKind kind;
-    int a = 0, b = 0;          // key or button and down; x and y; frame count; slot
+    int a = 0, b = 0;          // key or button and down; x and y; frame count; slot; level
+    int c = 0;                 // level: the entry cell's row (a is the level, b its column)
     bool float_table = false;  // expect f
     std::string cmp, path;     // expect's operator; file of shot and save
     double value = 0;          // expect's value
@@ -177,6 +179,14 @@ bool parse_line(const std::string &line, const std::string &where, const std::st
         op.value = std::strtod(w[4].c_str(), &end);
         if (*end) return fail_parse(where, "expect: VALUE is a number");
         ops.push_back(op);
+    } else if (cmd == "level") {
+        int c = 0;
+        if (w.size() != 4 || !to_int(w[1], n) || !to_int(w[2], x) || !to_int(w[3], c))
+            return fail_parse(where, "level N COLUMN ROW");
+        Op op = make(OP_LEVEL, where, n, x);
+        op.c = c;
+        ops.push_back(op);
+        ops.push_back(make(OP_FRAMES, where, 1));
     } else if (cmd == "seed") {
         if (w.size() != 2 || !to_int(w[1], n)) return fail_parse(where, "seed N");
         ops.push_back(make(OP_SEED, where, n));
@@ -223,6 +233,7 @@ void run(const Op &op)
         break;
     }
     case OP_SEED: srandom((uint32_t)op.a); break;
+    case OP_LEVEL: make_level(1, op.a, op.b, op.c); break;
     }
 }
 
