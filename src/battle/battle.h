@@ -290,6 +290,7 @@ void set_pbuf(int x, int y);       // path costs from (x, y) over grs into pbuf
 int gpb(int x, int y);             // pbuf at (x, y); -1 off the map
 int gpbuf(int c, int d);           // pbuf at offset d from creature c's cell; -1 off the map
 int find_crpath(int c, int x, int y);   // 1 when a walk to (x, y) was planned
+int crt_reaches(int c, int x, int y);   // 1 when pbuf, filled from c, puts (x, y) within c's move for a turn
 void crt_fdir(int c, int x, int y);      // turns c towards (x, y)
 void set_fly_grs();                // grs for a flier: only other fliers block
 void crt_walk(int c);              // one frame of creature c's walk (part of crtr_main)

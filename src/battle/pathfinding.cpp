@@ -214,6 +214,13 @@ int find_crpath(int c, int tx, int ty)
     return 1;
 }
 
+int crt_reaches(int c, int x, int y)
+{
+    if (c < 0 || c >= CRT_COUNT) return 0;
+    int d = gpb(x, y);
+    return d > 0 && d < CRT[c].speed ? 1 : 0;
+}
+
 void crt_fdir(int c, int x, int y)
 {
     if (c < 0 || c >= CRT_COUNT) return;

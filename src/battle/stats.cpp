@@ -181,8 +181,10 @@ void derive(int ci)
 float e_value(float x, float a, float b)
 {
     if (a <= 0 || b == 0) return 0;
-    float base = (float)std::pow(4.0, 1.0 / b);
-    return (float)(a - std::pow(base, std::log(a) / std::log(base) - x));
+    // The base is kept as a float; the rest runs in double so that x = 0 gives 0
+    // and not a hair below it, which would cost a rating its last point.
+    double base = (float)std::pow(4.0, 1.0 / b);
+    return (float)(a - std::pow(base, std::log((double)a) / std::log(base) - x));
 }
 
 void update_stats()
