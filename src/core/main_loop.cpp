@@ -202,9 +202,12 @@ int hollowmere_main()
     for (;;) {
         // The title screen comes first here (start_main).
         if (j[game_begun] == 0) {
-            // A new game's party comes from the title screen; without one the
-            // hero of c0.txt sets out alone.
-            if (party_count() == 0) load_p1cr(0);
+            // A new game's party and armed spawners come from the title screen;
+            // without one the hero of c0.txt sets out alone into a new world.
+            if (party_count() == 0) {
+                load_p1cr(0);
+                std::memset(cspns, 1, CSPNS_BYTES);
+            }
             // The opening's dark flash and narration are queued here (new_flash,
             // new_message).
             make_level(1, 4, 26, 78);
