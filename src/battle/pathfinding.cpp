@@ -50,10 +50,13 @@ void spread(int x, int y, int d)
     }
 }
 
-// The destination a cut route still owes its walker, -1 none.
+// The destination a cut route still owes its walker that has just walked the
+// whole of the route's first part, -1 none.  A walk cut shorter still (a battle
+// halting the leader) owes nothing, nor does any walk while a battle is on.
 int cut_route_goal(const crt_rec &k)
 {
     int g = k.path[0];
+    if (k.path_step != CRT_PATH_LEN - 1 || j[battle_stage] != 0) return -1;
     if (g < 0 || g >= MAP_CELLS || g == k.x + MAP_W * k.y) return -1;
     return g;
 }
@@ -98,7 +101,7 @@ void stop_walk(crt_rec &k)
 
 void set_pbuf(int x, int y)
 {
-    for (int i = 0; i < MAP_CELLS; i++) pbuf[i] = (int8_t)grs[i];
+    std::memcpy(pbuf, grs, MAP_CELLS);   // a blocked 255 reads as -1
     if (!cell_ok(x, y)) return;
     for (auto &b : bucket) b.clear();
 

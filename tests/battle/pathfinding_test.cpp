@@ -236,6 +236,18 @@ TEST_F(Paths, ARouteLongerThanAPathHoldsIsWalkedInTwoParts)
     }
     EXPECT_EQ(CRT[c].cell, cell(52, 62));
     EXPECT_EQ(frames, 24 * 23 + 1);
+
+    // Halted on the way as a beginning battle halts the leader, it owes nothing.
+    CRT[c].x = 40;
+    CRT[c].y = 50;
+    walk_frames(c, 1);
+    ASSERT_EQ(find_crpath(c, 52, 62), 1);
+    walk_frames(c, 5 * 23);
+    j[battle_stage] = 1;
+    CRT[c].path[CRT[c].path_step + 1] = -1;
+    walk_frames(c, 100);
+    EXPECT_EQ(CRT[c].path_step, -1);
+    EXPECT_EQ(CRT[c].cell, cell(45, 50));
 }
 
 TEST_F(Paths, NeighbourOffsetsNeverWrapAcrossARowEnd)
