@@ -4,12 +4,13 @@
 #   make test   install what is missing, build with sanitizers and run every test
 #   make bench  frame-time benchmarks
 #   make demo   a scripted headless run that leaves screenshots in build/demo/
+#   make art-sheets   contact sheets of every picture and test scenes in build/art/sheets/
 
 BUILD      := build
 TEST_BUILD := build/asan
 JOBS       := $(shell nproc 2>/dev/null || echo 2)
 
-.PHONY: all play test bench demo deps clean
+.PHONY: all play test bench demo deps clean art-sheets
 
 all:
 	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=Release
@@ -33,9 +34,14 @@ bench: deps
 	$(BUILD)/hollowmere-bench
 
 demo: deps all
-	mkdir -p $(BUILD)/demo
-	$(BUILD)/hollowmere-headless --data $(BUILD)/data --script tests/demo/demo.play
+	rm -rf $(BUILD)/demo && mkdir -p $(BUILD)/demo
+	cmake -DRUNNER=$(CURDIR)/$(BUILD)/hollowmere-headless -DDATA=$(CURDIR)/$(BUILD)/data \
+		-DRUN_DIR=$(CURDIR)/$(BUILD)/demo/run -DSCRIPT=$(CURDIR)/tests/demo/demo.play -P tests/run_script.cmake
+	rm -rf $(BUILD)/demo/run
 	cd $(BUILD)/demo && for f in *.bmp; do convert "$$f" "$${f%.bmp}.png" && rm "$$f"; done
+
+art-sheets: all
+	cmake --build $(BUILD) --target art-sheets
 
 clean:
 	rm -rf $(BUILD)

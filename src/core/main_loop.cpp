@@ -6,6 +6,7 @@
 #include "battle/battle.h"
 #include "core/core.h"
 #include "data/data.h"
+#include "flow/flow.h"
 #include "party/party.h"
 #include "world/world.h"
 
@@ -200,14 +201,8 @@ int hollowmere_main()
     init_wrt_data();
 
     for (;;) {
-        // The title screen comes first here (start_main).
+        if (start_main() == -1) break;
         if (j[game_begun] == 0) {
-            // A new game's party and armed spawners come from the title screen;
-            // without one the hero of c0.txt sets out alone into a new world.
-            if (party_count() == 0) {
-                load_p1cr(0);
-                std::memset(cspns, 1, CSPNS_BYTES);
-            }
             // The opening's dark flash and narration are queued here (new_flash,
             // new_message).
             make_level(1, 4, 26, 78);
@@ -218,6 +213,7 @@ int hollowmere_main()
         j[edit_loaded] = 0;
         int exit_code = EXIT_NONE;
         while (exit_code == EXIT_NONE) play_frame(exit_code);
+        // EXIT_TITLE, after the party has fallen, goes back to the title.
         if (exit_code == EXIT_QUIT) break;
     }
 

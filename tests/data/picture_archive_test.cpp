@@ -307,10 +307,16 @@ TEST_F(DataTest, EveryManifestPictureIsInTheArchive)
         ASSERT_GE(read_pic(n, g, &hdr, nullptr, 0), 0) << line;
         EXPECT_EQ((int)hdr.width, w) << line;
         EXPECT_EQ((int)hdr.height, h) << line;
-        EXPECT_GE(pic_slot(n, g), 0) << line;
         checked++;
+        // Interface pictures (groups 7..11) are streamed from the archive, never
+        // stored; the store holds one level's pictures, so it is emptied when the
+        // next picture would not fit.
+        if (g >= 7) continue;
+        if (j[swad_used] + (int)hdr.size > SWAD_BYTES || j[swinf_used] >= SWINF_COUNT) load_swad();
+        EXPECT_GE(pic_slot(n, g), 0) << line;
     }
     EXPECT_GT(checked, 0);
+    ASSERT_GE(pic_slot(61, 2), 0);
     EXPECT_EQ(SWINF[PIC[2][61]].end, SWINF[PIC[2][61]].start);   // the flat roof is raw
 }
 

@@ -13,8 +13,12 @@
 #include <vector>
 
 #include "art/bmp.h"
+#include "art/creature_sheets.h"
+#include "art/interface_screens.h"
 #include "art/manifest.h"
 #include "art/palette.h"
+#include "art/png.h"
+#include "art/scene.h"
 #include "data/data.h"
 
 namespace art {
@@ -188,10 +192,16 @@ int run(int argc, char **argv)
     std::fclose(list);
 
     if (!sheets.empty()) {
+        write_creature_sheets(sheets, by_group);
         write_bmp8((sheets + "/palette.bmp").c_str(), palette_sheet());
         for (int g = 0; g < hm::PIC_GROUPS; g++)
-            if (!by_group[g].empty())
-                write_bmp8((sheets + "/sheet_" + hm::PIC_PREFIX[g] + ".bmp").c_str(), group_sheet(by_group[g]));
+            if (!by_group[g].empty()) {
+                canvas sheet = group_sheet(by_group[g]);
+                write_bmp8((sheets + "/sheet_" + hm::PIC_PREFIX[g] + ".bmp").c_str(), sheet);
+                write_png8((sheets + "/sheet_" + hm::PIC_PREFIX[g] + ".png").c_str(), sheet);
+            }
+        write_interface_screens(sheets, pics);
+        if (write_land_scenes(sheets) != 0) std::fprintf(stderr, "hm_art: cannot write the test scenes\n");
     }
     return failed ? 1 : 0;
 }
