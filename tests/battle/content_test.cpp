@@ -84,6 +84,14 @@ TEST_F(CreatureTypes, EveryTypeStandsFightsAndLooksLikeItself)
     }
 }
 
+TEST_F(CreatureTypes, EveryTypesTenSpritesAreInTheArchive)
+{
+    for (int t = 0; t < TYPES; t++) {
+        const crt_rec &k = make(t, 1);
+        for (int f = 0; f < 10; f++) EXPECT_GE(pic_slot(k.pic_base + f, 3), 0) << "type " << t << " frame " << f;
+    }
+}
+
 TEST_F(CreatureTypes, TheMonstersAreTheKindsTheStoryNeeds)
 {
     std::vector<const crt_rec *> m(TYPES);
