@@ -1,4 +1,4 @@
-// battle_fixture.h -- an open field, party members and creatures made for a test
+// battle_fixture.h -- an open field, party members and creature types made for a test
 #pragma once
 
 #include <sstream>
@@ -14,20 +14,12 @@ protected:
     {
         WorldTest::SetUp();
         j[level_no] = 98;
-        j[ptr_crt] = -1;
-        j[cur_crt] = -1;
-        j[battle_spawner] = -1;
+        j[ptr_crt] = j[cur_crt] = j[battle_spawner] = -1;
         for (int n = 0; n < NPC_COUNT; n++) npc[n].crt = -1;
-        open_field();
-    }
-
-    // Nothing blocks anywhere, no creature stands anywhere.
-    void open_field()
-    {
+        // An open field: nothing blocks, nobody stands anywhere, no spawner.
         clear_creatures();
         std::memset(grsc, 0, MAP_CELLS);
         std::memset(grs, 0, MAP_CELLS);
-        std::memset(pbuf, 0, MAP_CELLS);
         for (int k = 0; k < SPAWNER_COUNT; k++) {
             std::memset(&crt_spawner[k], 0, sizeof(spawner_rec));
             for (int32_t &t : crt_spawner[k].crt_types) t = -1;
@@ -47,25 +39,22 @@ protected:
         p.level = level;
         p.hp = p.mana = -1;
         p.crt_type = type;
-        p.crt = -1;
-        p.pen_item = -1;
+        p.crt = p.pen_item = -1;
         for (int32_t &e : p.eqp) e = -1;
-        for (int32_t &b : p.belt) b = -1;
         for (int a = 0; a < 2 * ATTR_COUNT; a++) p.attr[a] = 10;
     }
 
     // The leader (party slot 0) standing at (x, y).
-    int leader_at(int x, int y)
+    static int leader_at(int x, int y)
     {
         j[leader] = 0;
         member(0);
         int c = new_creature(0, 1, 1, -1, -1, 0, -1, x, y);
-        set_us();
         set_grs();
         return c;
     }
 
-    // crtr_main's walk for creature c over n frames, with grs rebuilt as the frame does.
+    // n frames of creature c's walk, with grs rebuilt as every frame does.
     static void walk_frames(int c, int n)
     {
         for (int i = 0; i < n; i++) {
@@ -74,7 +63,7 @@ protected:
         }
     }
 
-    // crtinf.txt of the scratch folder: `types` blocks of 42 numbers each.
+    // crtinf.txt of a scratch folder, one block of 42 numbers per type.
     void write_types(const std::vector<std::vector<int>> &types)
     {
         if (scratch.empty()) enter_scratch();
@@ -86,7 +75,7 @@ protected:
         write_file("crtinf.txt", o.str());
     }
 
-    // A type block: sprite, hp, speed and the attack given, the rest 0.
+    // A type block with the sprite, hit points and speed given, striking, the rest 0.
     static std::vector<int> type_block(int pic, int hp_base, int hp_per_level, int speed, int flying = 0)
     {
         std::vector<int> v(CRTINF_INTS, 0);

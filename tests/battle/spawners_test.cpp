@@ -6,14 +6,13 @@ namespace {
 
 class Spawners : public BattleTest {
 protected:
-    spawner_rec &spawner(int k, int x, int y, int trigger, std::initializer_list<int> types)
+    static spawner_rec &spawner(int k, int x, int y, int trigger, std::initializer_list<int> types)
     {
         spawner_rec &s = crt_spawner[k];
         s.active = 1;
         s.x = (int8_t)x;
         s.y = (int8_t)y;
         s.trigger = (int8_t)trigger;
-        s.id = j[level_no] * SPAWNER_COUNT + k;
         int i = 0;
         for (int t : types) {
             s.crt_types[i] = t;
@@ -23,30 +22,32 @@ protected:
         return s;
     }
 
-    // One test of the spawners, as the first of fifty calls makes it.
+    // The test made in the first of every fifty calls.
     static void test_spawners()
     {
         j[spawner_tick] = 0;
         do_crt_spawners();
     }
 
-    static int count_side(int side)
+    static std::vector<int> cells_of_side(int side)
     {
-        int n = 0;
-        for (int c = 0; c < CRT_COUNT; c++) n += CRT[c].in_use && CRT[c].side == side;
-        return n;
+        std::vector<int> v;
+        for (int c = 0; c < CRT_COUNT; c++)
+            if (CRT[c].in_use && CRT[c].side == side) v.push_back(CRT[c].cell);
+        return v;
     }
 };
 
-TEST_F(Spawners, ATriggerOfThreeNeverFiresAndDistanceTwoNeverDoes)
+TEST_F(Spawners, ATriggerOfThreeNeverFiresNorDoesDistanceTwo)
 {
     leader_at(50, 50);
     spawner(0, 51, 51, 3, {14});   // distance 3
     spawner(1, 52, 50, 3, {14});   // distance 4
     spawner(2, 50, 49, 9, {14});   // distance 2
+    spawner(3, 52, 50, 9, {14}).x = (int8_t)120;   // off the map
     test_spawners();
     EXPECT_EQ(j[battle_stage], 0);
-    EXPECT_EQ(count_side(2), 0);
+    EXPECT_TRUE(cells_of_side(2).empty());
     crt_spawner[2].active = 0;
     crt_spawner[1].trigger = 5;
     test_spawners();
@@ -55,67 +56,25 @@ TEST_F(Spawners, ATriggerOfThreeNeverFiresAndDistanceTwoNeverDoes)
     EXPECT_EQ(j[loot_spawner], 1);
     EXPECT_EQ(crt_spawner[1].active, 0);
     EXPECT_EQ(cspns[98 * SPAWNER_COUNT + 1], 0);
-    EXPECT_EQ(cspns[98 * SPAWNER_COUNT + 0], 1);
     EXPECT_EQ(j[battle_on], 1);
 }
 
-TEST_F(Spawners, SpawnersAreTestedOnceInFiftyCalls)
-{
-    leader_at(50, 50);
-    j[spawner_tick] = 1;
-    spawner(0, 53, 50, 9, {14});
-    for (int call = 1; call < 50; call++) {
-        do_crt_spawners();
-        ASSERT_EQ(j[battle_stage], 0) << call;
-    }
-    EXPECT_EQ(j[spawner_tick], 0);
-    do_crt_spawners();
-    EXPECT_EQ(j[battle_stage], 1);
-    EXPECT_EQ(j[spawner_tick], 1);
-}
-
-TEST_F(Spawners, AnEmptySlotTakesNoCell)
+TEST_F(Spawners, AnEmptySlotTakesNoCellAndBlockedCellsAreSkipped)
 {
     leader_at(57, 60);
-    spawner(0, 60, 60, 9, {-1, 14, 15});
+    spawner(0, 60, 60, 12, {-1, 14, 15, 14});
+    block(59, 60);
     test_spawners();
     ASSERT_EQ(j[battle_stage], 1);
-    int rat = -1, wolf = -1;
-    for (int c = 0; c < CRT_COUNT; c++) {
-        if (!CRT[c].in_use || CRT[c].side != 2) continue;
-        if (CRT[c].type == 14) rat = c;
-        if (CRT[c].type == 15) wolf = c;
-    }
-    ASSERT_GE(rat, 0);
-    ASSERT_GE(wolf, 0);
-    // The nearest free cells by index: north of the spawner, then west of it.
-    EXPECT_EQ(CRT[rat].cell, cell(60, 59));
-    EXPECT_EQ(CRT[rat].level, 2);
-    EXPECT_EQ(CRT[wolf].cell, cell(59, 60));
-    EXPECT_EQ(CRT[wolf].level, 3);
-    EXPECT_EQ(count_side(2), 2);
+    // Nearest first, and at one distance by index: north, then east past the
+    // blocked west cell, then south.
+    std::vector<int> want = {cell(60, 59), cell(61, 60), cell(60, 61)};
+    EXPECT_EQ(cells_of_side(2), want);
+    set_us();
+    EXPECT_EQ(CRT[us[cell(60, 59)]].level, 2);   // slot 1's creature and level
 }
 
-TEST_F(Spawners, TheLeadersCellIsNeverGivenAwayAndBlockedCellsAreSkipped)
-{
-    int l = leader_at(60, 58);
-    spawner(0, 60, 60, 9, {14, 14, 14, 14});
-    block(60, 59);
-    test_spawners();
-    ASSERT_EQ(j[battle_stage], 1);
-    std::vector<int> cells;
-    for (int c = 0; c < CRT_COUNT; c++)
-        if (CRT[c].in_use && CRT[c].side == 2) cells.push_back(CRT[c].cell);
-    // Distance 2 round (60, 60): (59, 60), (61, 60), (60, 61); (60, 59) is blocked.
-    ASSERT_EQ(cells.size(), 4u);
-    EXPECT_EQ(cells[0], cell(59, 60));
-    EXPECT_EQ(cells[1], cell(61, 60));
-    EXPECT_EQ(cells[2], cell(60, 61));
-    EXPECT_EQ(cells[3], cell(59, 61));   // distance 3: (59, 59) lies past the blocked corner
-    for (int c : cells) EXPECT_NE(c, CRT[l].cell);
-}
-
-TEST_F(Spawners, ThePartyStepsOutRoundTheLeaderOnceEvenWhenTwoSpawnersFire)
+TEST_F(Spawners, ThePartyStepsOutOnceEvenWhenTwoSpawnersFire)
 {
     leader_at(50, 50);
     member(1, 4, 3);
@@ -125,61 +84,40 @@ TEST_F(Spawners, ThePartyStepsOutRoundTheLeaderOnceEvenWhenTwoSpawnersFire)
     spawner(1, 55, 50, 9, {15});   // within reach of the first: fires in the same pass
     spawner(2, 80, 80, 9, {16});
     test_spawners();
-    EXPECT_EQ(crt_spawner[0].active, 0);
     EXPECT_EQ(crt_spawner[1].active, 0);
     EXPECT_EQ(crt_spawner[2].active, 1);
     EXPECT_EQ(j[battle_spawner], 1);
-    EXPECT_EQ(count_side(2), 3);
-    EXPECT_EQ(count_side(1), 4);
-    for (int m : {1, 2, 4}) {
-        int c = member_crt(m);
-        ASSERT_GE(c, 0) << m;
-        EXPECT_EQ(CRT[c].type, p1cr[m].crt_type);
-        EXPECT_EQ(CRT[c].level, p1cr[m].level);
-        EXPECT_EQ(CRT[c].hp, CRT[c].max_hp);
-    }
-    // Members in party order, nearest cells first.
-    EXPECT_EQ(CRT[member_crt(1)].cell, cell(50, 49));
-    EXPECT_EQ(CRT[member_crt(2)].cell, cell(49, 50));
-    EXPECT_EQ(CRT[member_crt(4)].cell, cell(51, 50));
+    EXPECT_EQ(cells_of_side(2).size(), 3u);
+    std::vector<int> want = {cell(50, 50), cell(50, 49), cell(49, 50), cell(51, 50)};
+    EXPECT_EQ(cells_of_side(1), want);   // the leader, then members in party order
+    for (int m : {1, 2, 4}) EXPECT_EQ(CRT[member_crt(m)].hp, CRT[member_crt(m)].max_hp);
 }
 
 TEST_F(Spawners, AMemberWithNoFreeCellWithinReachIsNotPlaced)
 {
-    // The leader in a pocket of two cells.
     for (int i = 0; i < MAP_CELLS; i++) grsc[i] = BLOCKED;
     grsc[cell(30, 30)] = grsc[cell(31, 30)] = 0;
     leader_at(30, 30);
     member(1);
     member(2);
-    p1cr[2].crt = 0;   // a stale link, left over from an old creature
+    p1cr[2].crt = 0;   // a stale link to the leader's record
     place_p1cr(30, 30);
-    EXPECT_GE(member_crt(1), 0);
     EXPECT_EQ(CRT[member_crt(1)].cell, cell(31, 30));
     EXPECT_EQ(p1cr[2].crt, -1);
-    EXPECT_EQ(j[battle_on], 1);
 }
 
-TEST_F(Spawners, SpawnersOffTheMapOrDisarmedNeverFire)
+TEST_F(Spawners, SpawnersAreTestedOnceInFiftyCallsAndNeedALeader)
 {
-    leader_at(50, 50);
-    spawner(0, 52, 50, 9, {14}).active = 0;
-    spawner(1, -3, 50, 9, {14});
-    spawner(2, 52, 50, 9, {14}).x = (int8_t)120;
-    j[level_no] = 399;
-    test_spawners();
-    EXPECT_EQ(j[battle_stage], 0);
-    EXPECT_EQ(count_side(2), 0);
-}
-
-TEST_F(Spawners, WithoutALeaderOnTheMapNothingFires)
-{
-    spawner(0, 52, 50, 9, {14});
+    spawner(0, 53, 50, 9, {14});
     j[leader] = 0;
     member(0);
     test_spawners();
     EXPECT_EQ(j[battle_stage], 0);
-    EXPECT_EQ(crt_spawner[0].active, 1);
+    leader_at(50, 50);
+    for (int call = 1; call < 50; call++) do_crt_spawners();
+    EXPECT_EQ(j[battle_stage], 0);
+    do_crt_spawners();
+    EXPECT_EQ(j[battle_stage], 1);
 }
 
 }  // namespace
