@@ -15,9 +15,13 @@ constexpr int8_t BLOCK = -1;
 constexpr int ORTHO_COST = 2;
 constexpr int DIAG_COST = 3;
 
-// Cells that hold each distance, in the order they got it.  A cell's distance
-// never changes once set (a later, larger d can only offer more), so the cells
-// of distance d are final by the time d is spread from.
+// Neighbours: straight ones west, east, north, south; corners NW, NE, SW, SE.
+const int ORTHO[4][2] = {{-1, 0}, {1, 0}, {0, -1}, {0, 1}};
+const int DIAG[4][2] = {{-1, -1}, {1, -1}, {-1, 1}, {1, 1}};
+
+// Cells that hold each distance.  The fill never changes a distance it has given
+// (a later, larger d only ever offers more), so the cells of distance d are all
+// known by the time d is spread from.
 std::vector<int> bucket[FILL_LAST + 1];
 
 void give(int cell, int v)
@@ -36,13 +40,11 @@ bool open_between(int x, int y, int dx, int dy)
 // d + 3 unless a blocked cell stands on either side of the corner.
 void spread(int x, int y, int d)
 {
-    static const int ortho[4][2] = {{-1, 0}, {1, 0}, {0, -1}, {0, 1}};
-    static const int diag[4][2] = {{-1, -1}, {1, -1}, {-1, 1}, {1, 1}};
-    for (const auto &o : ortho) {
+    for (const auto &o : ORTHO) {
         int nx = x + o[0], ny = y + o[1];
         if (cell_ok(nx, ny) && pbuf[nx + MAP_W * ny] == 0) give(nx + MAP_W * ny, d + ORTHO_COST);
     }
-    for (const auto &o : diag) {
+    for (const auto &o : DIAG) {
         int nx = x + o[0], ny = y + o[1];
         if (!cell_ok(nx, ny)) continue;
         int v = pbuf[nx + MAP_W * ny];
@@ -115,13 +117,11 @@ void set_pbuf(int x, int y)
             if (v >= 1 && v <= FILL_LAST) bucket[v].push_back(c + MAP_W * r);
         }
 
-    static const int ortho[4][2] = {{-1, 0}, {1, 0}, {0, -1}, {0, 1}};
-    static const int diag[4][2] = {{-1, -1}, {1, -1}, {-1, 1}, {1, 1}};
-    for (const auto &o : ortho) {
+    for (const auto &o : ORTHO) {
         int nx = x + o[0], ny = y + o[1];
         if (cell_ok(nx, ny) && pbuf[nx + MAP_W * ny] == 0) give(nx + MAP_W * ny, ORTHO_COST);
     }
-    for (const auto &o : diag) {
+    for (const auto &o : DIAG) {
         int nx = x + o[0], ny = y + o[1];
         if (cell_ok(nx, ny) && pbuf[nx + MAP_W * ny] == 0 && open_between(x, y, o[0], o[1]))
             give(nx + MAP_W * ny, DIAG_COST);
@@ -167,16 +167,14 @@ int find_crpath(int c, int tx, int ty)
     int v = gpb(tx, ty);
     if (v < 1) return 0;
 
-    // Back from the target to a neighbour of the start, cheapest predecessor first:
-    // corners before straight steps.
-    static const int diag[4][2] = {{-1, -1}, {1, -1}, {-1, 1}, {1, 1}};
-    static const int ortho[4][2] = {{-1, 0}, {1, 0}, {0, -1}, {0, 1}};
+    // Back from the target to a neighbour of the start, taking at each cell the
+    // first neighbour one step cheaper: corners NW, NE, SW, SE, then W, E, N, S.
     int back[2 * FILL_LAST];
     int n = 0, x = tx, y = ty;
     back[n++] = x + MAP_W * y;
     while (v != ORTHO_COST && v != DIAG_COST) {
         bool found = false;
-        for (const auto &o : diag) {
+        for (const auto &o : DIAG) {
             int nx = x + o[0], ny = y + o[1];
             if (gpb(nx, ny) == v - DIAG_COST && v - DIAG_COST >= ORTHO_COST && gpb(nx, y) != BLOCK &&
                 gpb(x, ny) != BLOCK) {
@@ -188,7 +186,7 @@ int find_crpath(int c, int tx, int ty)
             }
         }
         for (int i = 0; i < 4 && !found; i++) {
-            int nx = x + ortho[i][0], ny = y + ortho[i][1];
+            int nx = x + ORTHO[i][0], ny = y + ORTHO[i][1];
             if (gpb(nx, ny) == v - ORTHO_COST && v - ORTHO_COST >= ORTHO_COST) {
                 x = nx;
                 y = ny;
