@@ -1,6 +1,4 @@
 // panels.cpp -- the creature list and detail box, the start button, the party sheet's clicks
-#include <cmath>
-
 #include "battle/battle.h"
 #include "battle/panels.h"
 #include "core/core.h"
@@ -43,13 +41,8 @@ bool inside(int x, int y, int x0, int x1, int y0, int y1) { return x >= x0 && x 
 
 void refresh() { update_scr(); }
 
-// The saturating curve a * (1 - 4^(-x / b)) that turns ratings into percentages
-// (the fight code's e_value).
-int percent_of(int x, float a, float b)
-{
-    float base = (float)std::pow(4.0, 1.0 / b);
-    return (int)(float)(a - std::pow(base, std::log(a) / std::log(base) - x));
-}
+// A rating as the percentage the fight makes of it.
+int percent_of(int x, float a, float b) { return (int)e_value((float)x, a, b); }
 
 // A listed creature's name: its character's, its NPC's, or its type's.
 // Returns the width written.
@@ -152,7 +145,7 @@ void scraps()
         j[crtbox_on] = 1;
         refresh();
     }
-    // The creature under the pointer is picked here: ptr_crt = sellect_crt().
+    j[ptr_crt] = sellect_crt();
     j[cursor_pic] = PTR_ARROW;
     j[lmb_frames] = j[lmb_held] ? j[lmb_frames] + 1 : 0;
 }

@@ -76,7 +76,9 @@ bool leaves_level(int cell)
     if (cell < 0 || cell >= MAP_CELLS || grsc[cell] == BLOCKED) return false;
     int cx = cell % MAP_W, cy = cell / MAP_W;
     if (cx > lsts[west_bound] && cx < lsts[east_bound] && cy > lsts[north_bound] && cy < lsts[south_bound]) return false;
-    // The distances from the leader are filled here (set_pbuf at its cell).
+    int lc = leader_crt();
+    if (lc < 0) return false;
+    set_pbuf(CRT[lc].x, CRT[lc].y);
     int d = pbuf[cell];
     return d >= 1 && d <= LEAVE_REACH;
 }

@@ -3,6 +3,7 @@
 #include <cstring>
 #include <string>
 
+#include "battle/battle.h"
 #include "battle/panels.h"
 #include "core/core.h"
 #include "data/data.h"
@@ -71,6 +72,20 @@ void move_camera()
     }
 }
 
+// The battle's turn to run in this frame: nothing holds the game.
+bool battle_may_run()
+{
+    return !j[crt_busy] && !j[bat_sk_on] && !j[bat_it_on] && !j[skill_info_open] && !j[editor_on] && !j[mes_showing];
+}
+
+// The leader walks by mouse only on the bare map.
+bool walking_allowed()
+{
+    return j[edit_layer] == 5 && !j[editor_on] && !j[talk_state] && !j[battle_on] && !j[loot_state] &&
+           !j[chest_screen] && !j[chest_busy] && !j[skill_info_open] && !j[skill_list_state] && !j[attr_open] &&
+           !j[lev_up_show] && !j[mes_showing] && !j[party_hold] && j[ptr_crt] == -1;
+}
+
 // The C key shows the column and row of the cell under the pointer.
 void cell_readout()
 {
@@ -99,12 +114,15 @@ int play_frame(int &exit_code)
 {
     std::memset(vs, 0, sizeof(uint16_t) * VIEW_W * VIEW_H);
     j[hilite_cell] = -1;
-    // The battle steps here (battle, use_bat_sk).
+    // The battle's stages run here (battle); until they do, its first stage
+    // stands alone: the spawners start a battle and the request waits in
+    // battle_stage.  Then the battle skills (use_bat_sk).
+    if (battle_may_run() && j[battle_stage] == 0) do_crt_spawners();
     leave_level_chk();
     // The battle's end and a new leader are checked here (battle_end_chk, find_new_mcr).
     set_grs();
     do_keyr();
-    // The creatures move here (crtr_main).
+    crtr_main();
     eqp_controls();
     stats_controls();
     other_controls();
@@ -113,7 +131,7 @@ int play_frame(int &exit_code)
     // The battle skill and item controls follow, then the animations (do_anis).
     mouse_stuff();
     if (j[rmb_held]) keep_pointer_in_view();
-    // The leader walks by mouse here (main_p1cr_walk).
+    if (walking_allowed()) main_p1cr_walk();
     clear_roof();
 
     if (keyr[K_ESC] == EDGE_RELEASED || plat_close_requested()) exit_code = EXIT_QUIT;
@@ -124,7 +142,8 @@ int play_frame(int &exit_code)
     edge_scroll();
     move_camera();
 
-    // Occupancy and light are brought up to date here (set_us, do_gr_light).
+    set_us();
+    // The light is brought up to date here (do_gr_light).
     draw_all();
     // Ground animations and missiles follow the scene (do_grndanis(0), do_sht).
     // The award and the loot screen wait while the level-up box is up.

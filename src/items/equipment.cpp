@@ -198,13 +198,13 @@ int use_item(int item, int target)
     long long h = it.atv[ATV_HEAL] + (long long)it.atv[ATV_HEAL_PCT] * k.max_hp / 100;
     if (h != 0) {
         k.hp = saturate(k.hp + h);
-        // The amount rises over the creature here: new_drdam(c, h, 45).
+        new_drdam(c, saturate(h), DRDAM_REGEN);
     }
     if (k.hp > k.max_hp) k.hp = k.max_hp;
     long long m = it.atv[ATV_MANA] + (long long)it.atv[ATV_MANA_PCT] * k.max_mana / 100;
     if (m != 0) {
         k.mana = saturate(k.mana + m);
-        // The amount rises over the creature here: new_drdam(c, m, 61).
+        new_drdam(c, saturate(m), DRDAM_E4);
     }
     if (k.mana > k.max_mana) k.mana = k.max_mana;
     // Condition numbers from a type file index the creature's 25 status entries.

@@ -110,9 +110,10 @@ int member_stand_in(int m, int *tmp)
     if (m < 0 || m >= P1CR_COUNT || !p1cr[m].in_use) return -1;
     int c = member_crt(m);
     if (c >= 0 || j[battle_on]) return c;
-    // Outside battle a temporary creature is made here to compute the member's
-    // figures: new_creature(crt_type, level, 1, hp, mana, m, -1, 0, 0).
-    return -1;
+    const p1cr_rec &p = p1cr[m];
+    c = new_creature(p.crt_type, p.level, 1, p.hp, p.mana, m, -1, 0, 0);
+    if (c >= 0) *tmp = 1;
+    return c;
 }
 
 void free_tmp_crt(int c)

@@ -1,4 +1,5 @@
 // equipment_test.cpp -- wearing, wearing needs, equipment totals, natural weapons and item use
+#include <cstddef>
 #include <cstring>
 #include <vector>
 
@@ -182,7 +183,7 @@ TEST_F(Equipment, APotionHealsToTheMaximumAndIsUsedUp)
     // 10 + 50% of 100 is 60 on 60: cut to 100.  Mana: 5 + 10 on 7, cut to 20.
     EXPECT_EQ(CRT[5].hp, 100);
     EXPECT_EQ(CRT[5].mana, 20);
-    EXPECT_EQ(ITEM[potion].in_use, ITEM_FREE);
+    EXPECT_NE(ITEM[potion].in_use, ITEM_LIVE) << "its record is free for a total to take";
     for (int s = 0; s < ISTK_COUNT; s++) EXPECT_EQ(stack_entries(s, potion), 0) << s;
     EXPECT_EQ(p1cr[0].belt[2], -1);
 }
@@ -204,7 +205,9 @@ TEST_F(Equipment, CuresTouchOnlyConditionsAndBadNumbersTouchNothing)
     usable_type(109, "Worse Brew", 10, {{9, 300}, {10, -7}});
     EXPECT_EQ(use_item(new_item(108, STK_INVENTORY, 0, 1), 5), 1);
     EXPECT_EQ(use_item(new_item(109, STK_INVENTORY, 0, 1), 5), 1);
-    EXPECT_EQ(std::memcmp(&before, &CRT[5], sizeof before), 0);
+    EXPECT_EQ(std::memcmp(before.status, CRT[5].status, sizeof before.status), 0);
+    EXPECT_EQ(std::memcmp(before.effect, CRT[5].effect, sizeof before.effect), 0);
+    EXPECT_EQ(std::memcmp(&before, &CRT[5], offsetof(crt_rec, en_item)), 0);
 }
 
 TEST_F(Equipment, AnItemWithNobodyToUseItOnIsKept)
@@ -225,6 +228,31 @@ TEST_F(Equipment, AnItemWithNobodyToUseItOnIsKept)
     creature(3, 0, 20, 100, 0, 0);
     EXPECT_EQ(use_item(potion, 0), 1);
     EXPECT_EQ(CRT[3].hp, 30);
+}
+
+// With the game's creature types: a member without a creature gets one for the
+// moment the item is used.
+TEST_F(DataTest, APotionOutsideBattleOnAnotherMemberChangesItsKeptFigures)
+{
+    for (int s = 0; s < ISTK_COUNT; s++) clear_istk(s);
+    for (int c = 0; c < CRT_COUNT; c++) CRT[c].party_index = CRT[c].npc_index = -1;
+    ASSERT_EQ(load_p1cr(0), 0);
+    ASSERT_EQ(load_p1cr(2), 1);
+    j[leader] = 0;
+    j[battle_on] = 0;
+    p1cr[1].hp = 5;
+    p1cr[1].mana = 0;
+    int draught = new_item(14, STK_INVENTORY, 0, 1);   // half the hit points and half the mana
+    ASSERT_GE(draught, 0);
+    int tmp = 0, c = member_stand_in(1, &tmp);
+    ASSERT_GE(c, 0);
+    int max_hp = CRT[c].max_hp, max_mana = CRT[c].max_mana;
+    free_tmp_crt(c);
+    EXPECT_EQ(use_item(draught, 1), 1);
+    EXPECT_EQ(p1cr[1].hp, 5 + max_hp / 2);
+    EXPECT_EQ(p1cr[1].mana, max_mana / 2);
+    EXPECT_EQ(p1cr[1].crt, -1) << "the creature was only lent";
+    for (int k = 0; k < CRT_COUNT; k++) EXPECT_EQ(CRT[k].in_use, 0) << k;
 }
 
 }  // namespace

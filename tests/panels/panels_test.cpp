@@ -297,23 +297,29 @@ TEST_F(Panels, TheStartButtonBeginsTheFight)
 
 TEST_F(Panels, TheBootShowsOverBorderCellsNearTheLeader)
 {
-    lsts[west_bound] = 3;
+    lsts[west_bound] = lsts[north_bound] = 3;
     lsts[east_bound] = lsts[south_bound] = 96;
-    lsts[north_bound] = 3;
+    member(0, "Aldric");
+    j[leader] = 0;
+    creature(1, 1);
+    CRT[1].party_index = 0;
+    p1cr[0].crt = 1;
+    CRT[1].x = 10;
+    CRT[1].y = 50;
     j[ptr_in_view] = 1;
-    int cell = 50 * MAP_W + 3;
-    j[mouse_cell] = cell;
-    pbuf[cell] = 24;
+    // Seven steps west of the leader lies the border column: 14 of path cost.
+    j[mouse_cell] = 50 * MAP_W + 3;
     EXPECT_EQ(pointer_at(200, 100), PTR_LEAVE);
-    pbuf[cell] = 25;
+    grsc[50 * MAP_W + 3] = BLOCKED;
     EXPECT_EQ(pointer_at(200, 100), PTR_ARROW);
-    pbuf[cell] = 6;
-    grsc[cell] = BLOCKED;
-    EXPECT_EQ(pointer_at(200, 100), PTR_ARROW);
-    grsc[cell] = 0;
-    j[mouse_cell] = cell + 1;
-    pbuf[cell + 1] = 6;
+    j[mouse_cell] = 50 * MAP_W + 4;
     EXPECT_EQ(pointer_at(200, 100), PTR_ARROW) << "inside the bounds";
+    // Fourteen steps away, 28 of path cost, is too far; twelve, 24, is not.
+    CRT[1].x = 16;
+    j[mouse_cell] = 50 * MAP_W + 2;
+    EXPECT_EQ(pointer_at(200, 100), PTR_ARROW);
+    CRT[1].x = 14;
+    EXPECT_EQ(pointer_at(200, 100), PTR_LEAVE);
 }
 
 TEST_F(Panels, TheDetailBoxPages)
