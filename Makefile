@@ -34,8 +34,10 @@ bench: deps
 	$(BUILD)/hollowmere-bench
 
 demo: deps all
-	mkdir -p $(BUILD)/demo
-	$(BUILD)/hollowmere-headless --data $(BUILD)/data --script tests/demo/demo.play
+	rm -rf $(BUILD)/demo && mkdir -p $(BUILD)/demo
+	cmake -DRUNNER=$(CURDIR)/$(BUILD)/hollowmere-headless -DDATA=$(CURDIR)/$(BUILD)/data \
+		-DRUN_DIR=$(CURDIR)/$(BUILD)/demo/run -DSCRIPT=$(CURDIR)/tests/demo/demo.play -P tests/run_script.cmake
+	rm -rf $(BUILD)/demo/run
 	cd $(BUILD)/demo && for f in *.bmp; do convert "$$f" "$${f%.bmp}.png" && rm "$$f"; done
 
 art-sheets: all

@@ -242,4 +242,60 @@ extern crt_rec *CRT;              // creatures on the level
 extern uint8_t *cspns;            // spawner states by level
 extern spawner_rec *crt_spawner;  // spawners of the level
 
+constexpr int CRTINF_INTS = 42;   // integers of one creature type in crtinf.txt
+constexpr int PATH_STEPS = CRT_PATH_LEN - 2;   // steps a path holds: placeholder and end mark aside
+constexpr int FILL_WINDOW = 20;   // the distance fill scans this far left of and above its start
+constexpr int FILL_LAST = 49;     // the last distance the fill spreads from
+constexpr int PLACE_FAR = 19;     // farthest distance at which creatures are put down
+constexpr int DYING_FRAMES = 50;  // start of the death countdown
+constexpr int OB_REACH = 45;      // an object's approach cell is walked to below this distance
+
+// Colours of floating numbers.
+enum {
+    DRDAM_PHYS = 17, DRDAM_E1 = 72, DRDAM_E2 = 56, DRDAM_E3 = 91, DRDAM_E4 = 61,
+    DRDAM_POISON = 100, DRDAM_REGEN = 45, DRDAM_BURN = 16,
+};
+
+// Kinds of map object the leader walks to and uses.
+enum { OB_CHEST = 1, OB_DOOR_TO_6 = 2, OB_DOOR_TO_4 = 3 };
+
+// -- creatures ------------------------------------------------------------------------
+// Makes a creature in the first free record from type `type` of crtinf.txt and
+// links it both ways to party character party_index and NPC npc_index (-1 none).
+// hp and mana -1 mean full.  Returns the record, or -1 with nothing made (and the
+// links set to none) when every record is in use.
+int new_creature(int type, int level, int side, int hp, int mana, int party_index, int npc_index, int x, int y);
+int new_crt_num();                 // first free record, -1 when all are in use
+void crt_dies(int c);              // takes creature c out of play and clears its links
+void clear_creatures();            // frees every record and every link to one
+void sdrst(int c, int mode, int r, int g, int b, int rate, int extra);
+void set_us();                     // rebuilds the occupancy layers us and us2
+void new_drdam(int c, int amount, int colour);   // a floating number over c; dropped when ten rise
+int drdam_clear(int c, int k);     // 1 when no other number of c is in its first 16 frames
+void crtr_main();                  // per frame: timers, walking, dying, casting
+void place_p1cr(int x, int y);     // the party's other members around (x, y) for a battle
+void do_crt_spawners();            // every 50th call: spawners near the leader start a battle
+int npc_crt(int n);                // NPC n's creature when the link holds both ways, else -1
+
+// -- pointer picking -------------------------------------------------------------------
+int get_crt_pix(int pic, int group, int px, int py, int facing, int c);
+int sellect_crt();                 // the creature under the pointer, -1 none
+
+// -- derived statistics ------------------------------------------------------------------
+float e_value(float x, float a, float b);   // a * (1 - 4^(-x / b)): the saturating curve
+void update_stats();               // every creature's fighting values from type, level, wounds, gear
+
+// -- movement and path finding ---------------------------------------------------------------
+void set_pbuf(int x, int y);       // path costs from (x, y) over grs into pbuf
+int gpb(int x, int y);             // pbuf at (x, y); -1 off the map
+int gpbuf(int c, int d);           // pbuf at offset d from creature c's cell; -1 off the map
+int find_crpath(int c, int x, int y);   // 1 when a walk to (x, y) was planned
+int crt_reaches(int c, int x, int y);   // 1 when pbuf, filled from c, puts (x, y) within c's move for a turn
+void crt_fdir(int c, int x, int y);      // turns c towards (x, y)
+void set_fly_grs();                // grs for a flier: only other fliers block
+void crt_walk(int c);              // one frame of creature c's walk (part of crtr_main)
+void main_p1cr_walk();             // per frame: the leader walks by mouse and uses objects
+void ob_check(int level, int ox, int oy, int kind, int index, int side);
+void use_obs();
+
 }  // namespace hm

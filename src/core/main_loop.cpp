@@ -3,8 +3,12 @@
 #include <cstring>
 #include <string>
 
+#include "battle/battle.h"
+#include "battle/panels.h"
 #include "core/core.h"
 #include "data/data.h"
+#include "flow/flow.h"
+#include "items/items.h"
 #include "party/party.h"
 #include "world/world.h"
 
@@ -68,6 +72,20 @@ void move_camera()
     }
 }
 
+// The battle's turn to run in this frame: nothing holds the game.
+bool battle_may_run()
+{
+    return !j[crt_busy] && !j[bat_sk_on] && !j[bat_it_on] && !j[skill_info_open] && !j[editor_on] && !j[mes_showing];
+}
+
+// The leader walks by mouse only on the bare map.
+bool walking_allowed()
+{
+    return j[edit_layer] == 5 && !j[editor_on] && !j[talk_state] && !j[battle_on] && !j[loot_state] &&
+           !j[chest_screen] && !j[chest_busy] && !j[skill_info_open] && !j[skill_list_state] && !j[attr_open] &&
+           !j[lev_up_show] && !j[mes_showing] && !j[party_hold] && j[ptr_crt] == -1;
+}
+
 // The C key shows the column and row of the cell under the pointer.
 void cell_readout()
 {
@@ -96,17 +114,24 @@ int play_frame(int &exit_code)
 {
     std::memset(vs, 0, sizeof(uint16_t) * VIEW_W * VIEW_H);
     j[hilite_cell] = -1;
-    // The battle steps here (battle, use_bat_sk).
+    // The battle's stages run here (battle); until they do, its first stage
+    // stands alone: the spawners start a battle and the request waits in
+    // battle_stage.  Then the battle skills (use_bat_sk).
+    if (battle_may_run() && j[battle_stage] == 0) do_crt_spawners();
     leave_level_chk();
     // The battle's end and a new leader are checked here (battle_end_chk, find_new_mcr).
     set_grs();
     do_keyr();
-    // Creatures and the panels' controls run here (crtr_main, eqp_controls,
-    // stats_controls, other_controls, istk_controls, crtbox_controls, the battle
-    // skill and item controls), then the animations (do_anis).
+    crtr_main();
+    eqp_controls();
+    stats_controls();
+    other_controls();
+    istk_controls();
+    crtbox_controls();
+    // The battle skill and item controls follow, then the animations (do_anis).
     mouse_stuff();
     if (j[rmb_held]) keep_pointer_in_view();
-    // The leader walks by mouse here (main_p1cr_walk).
+    if (walking_allowed()) main_p1cr_walk();
     clear_roof();
 
     if (keyr[K_ESC] == EDGE_RELEASED || plat_close_requested()) exit_code = EXIT_QUIT;
@@ -117,7 +142,8 @@ int play_frame(int &exit_code)
     edge_scroll();
     move_camera();
 
-    // Occupancy and light are brought up to date here (set_us, do_gr_light).
+    set_us();
+    // The light is brought up to date here (do_gr_light).
     draw_all();
     // Ground animations and missiles follow the scene (do_grndanis(0), do_sht).
     // The award and the loot screen wait while the level-up box is up.
@@ -125,7 +151,8 @@ int play_frame(int &exit_code)
     // NPCs, messages, chests and the skill and attribute screens run here
     // (npc_stuff1, show_messages, chest_main, skills_main, attributes_main, skill_stats).
     do_lev_ups();
-    // The side panel's scraps and the game-over fade follow (draw_scraps, game_over_fade).
+    draw_scraps();
+    // The game-over fade follows (game_over_fade).
     draw_bmp(j[cursor_pic], 8, mx - VIEW_X, my - VIEW_Y, 1, 0);
     if (j[ptr_note_on]) {
         wrt(j[mouse_x] - 20, j[mouse_y] - 28, 640, 4, 0, 17, 0, 1, 1, j[ptr_note_val]);
@@ -141,8 +168,10 @@ int play_frame(int &exit_code)
         fscr();
     }
     fscr();
-    // The story, the panel's refresh, the clock and the pointer's shape run here
-    // (events_main, scraps, do_light_time(0), mouse_ptr).
+    // The story runs here (events_main).
+    scraps();
+    // The clock runs here (do_light_time(0)).
+    mouse_ptr();
     return exit_code;
 }
 
@@ -171,7 +200,7 @@ int hollowmere_main()
     init_wrt_data();
 
     for (;;) {
-        // The title screen comes first here (start_main).
+        if (start_main() == -1) break;
         if (j[game_begun] == 0) {
             // The opening's dark flash and narration are queued here (new_flash,
             // new_message).
@@ -183,6 +212,7 @@ int hollowmere_main()
         j[edit_loaded] = 0;
         int exit_code = EXIT_NONE;
         while (exit_code == EXIT_NONE) play_frame(exit_code);
+        // EXIT_TITLE, after the party has fallen, goes back to the title.
         if (exit_code == EXIT_QUIT) break;
     }
 

@@ -2,11 +2,9 @@
 #include <climits>
 #include <cstring>
 
-#include "battle/battle.h"
 #include "core/core.h"
 #include "data/data.h"
 #include "items/items.h"
-#include "party/party.h"
 
 namespace hm {
 
@@ -67,23 +65,6 @@ bool roll_item(int type, item_rec &it)
         }
     }
     return true;
-}
-
-// Takes the item off every member who wears it or carries it on a belt, and out
-// of every creature's equipment, so that no list names a freed record.
-void let_go_of(int item)
-{
-    ITEM[item].equipped_by = -1;
-    for (int m = 0; m < PARTY_SIZE; m++) {
-        if (!p1cr[m].in_use) continue;
-        for (int32_t &b : p1cr[m].belt)
-            if (b == item) b = -1;
-        for (int s = 0; s < EQP_SLOTS; s++)
-            if (p1cr[m].eqp[s] == item) p1cr[m].eqp[s] = -1;
-    }
-    for (int c = 0; c < CRT_COUNT; c++)
-        for (int32_t &e : CRT[c].equipment)
-            if (e == item) e = -1;
 }
 
 }  // namespace
@@ -177,7 +158,7 @@ int swap_item_istk(int item, int from, int to)
 void delete_item(int item)
 {
     if (!item_ok(item)) return;
-    let_go_of(item);
+    remove_equipped_item(item);
     for (int s = 0; s < ISTK_COUNT; s++)
         for (int32_t &e : ISTK[s].item)
             if (e == item) e = -1;

@@ -122,6 +122,7 @@ void award()
     for (int k = 0; k < CRT_COUNT; k++)
         if (CRT[k].in_use && CRT[k].side != 4 && k != lc) free_crt(k);
     if (lc >= 0) refresh_leader_crt(lc);
+    update_scr();
     j[loot_state] = 1;
 }
 
@@ -137,18 +138,23 @@ void loot_screen()
         }
         j[loot_state] = 0;
         j[istk_shown] = -1;
+        update_scr();
     }
     bool any = istk_count(STK_LOOT) > 0;
     if (any) {
         draw_ui_pic(PIC_LOOT, LOOT_X, LOOT_Y);
     } else {
         draw_ui_pic(PIC_LOOT_EMPTY, LOOT_X, LOOT_Y);
-        if (j[istk_shown] == STK_LOOT) j[istk_shown] = -1;
+        if (j[istk_shown] == STK_LOOT) {
+            j[istk_shown] = -1;
+            update_scr();
+        }
     }
     if (any && j[istk_shown] == -1 && j[loot_state] != 0) {
         j[istk_shown] = STK_LOOT;
         j[istk_sel] = -1;
         j[istk_scroll] = 0;
+        update_scr();
     }
     wrt(108, 107, 300, 1, TEXT_FILE_LOOT, LOOT_COLOUR, 0, 1, 1, j[battle_exp]);
     wrt(108, 118, 300, 2, TEXT_FILE_LOOT, LOOT_COLOUR, 0, 1, 1, j[battle_gold]);

@@ -5,6 +5,7 @@
 #include "battle/battle.h"
 #include "core/core.h"
 #include "party/party.h"
+#include "world/world.h"
 
 namespace hm {
 
@@ -76,6 +77,7 @@ void recieve_exp(int member, int amount)
     if (p.level > p.prev_level) {
         heal_after_level_up(member);
         j[lev_up_show] = 1;
+        update_scr();
     }
 }
 

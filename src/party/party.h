@@ -137,4 +137,16 @@ void exp_and_items();           // per frame: the end-of-battle award and the lo
 // Adds a dying hostile creature's drops, gold and experience to the battle's loot.
 void take_crtstash(int creature);
 
+// -- the party panel -------------------------------------------------------------------
+// The creature that stands for member m while its figures are shown or an item is
+// used on it: its own when it has one; outside battle otherwise a temporary one,
+// *tmp set, which free_tmp_crt takes away again.  -1 when there is none.
+int member_stand_in(int m, int *tmp);
+void free_tmp_crt(int c);   // frees a temporary creature and the link to it
+// Into the screen buffer: one row per party member, or the sheet of shown_member.
+void draw_party_panel();
+constexpr int PARTY_ROW_X = 440;   // the rows' frames
+constexpr int PARTY_ROW_Y = 16;    // first row; row k of party slot k is 44 pixels lower per slot
+constexpr int PARTY_ROW_H = 44;
+
 }  // namespace hm

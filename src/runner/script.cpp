@@ -8,17 +8,22 @@
 #include <vector>
 
 #include "core/core.h"
+#include "flow/flow.h"
+#include "items/items.h"
+#include "party/party.h"
 #include "platform/headless.h"
+#include "world/world.h"
 
 namespace hm {
 
 namespace {
 
-enum OpKind { OP_KEY, OP_BUTTON, OP_MOVE, OP_FRAMES, OP_SHOT, OP_SAVE, OP_EXPECT, OP_SEED };
+enum OpKind { OP_KEY, OP_BUTTON, OP_MOVE, OP_FRAMES, OP_SHOT, OP_SAVE, OP_EXPECT, OP_SEED, OP_LEVEL, OP_GIVE, OP_JOIN };
 
 struct Op {
     OpKind kind;
-    int a = 0, b = 0;          // key or button and down; x and y; frame count; slot
+    int a = 0, b = 0;          // key or button and down; x and y; frame count; slot; level
+    int c = 0;                 // level: the entry cell's row (a is the level, b its column)
     bool float_table = false;  // expect f
     std::string cmp, path;     // expect's operator; file of shot and save
     double value = 0;          // expect's value
@@ -177,6 +182,17 @@ bool parse_line(const std::string &line, const std::string &where, const std::st
         op.value = std::strtod(w[4].c_str(), &end);
         if (*end) return fail_parse(where, "expect: VALUE is a number");
         ops.push_back(op);
+    } else if (cmd == "level") {
+        int c = 0;
+        if (w.size() != 4 || !to_int(w[1], n) || !to_int(w[2], x) || !to_int(w[3], c))
+            return fail_parse(where, "level N COLUMN ROW");
+        Op op = make(OP_LEVEL, where, n, x);
+        op.c = c;
+        ops.push_back(op);
+        ops.push_back(make(OP_FRAMES, where, 1));
+    } else if (cmd == "give" || cmd == "join") {
+        if (w.size() != 2 || !to_int(w[1], n)) return fail_parse(where, "give TYPE | join CHARACTER");
+        ops.push_back(make(cmd == "give" ? OP_GIVE : OP_JOIN, where, n));
     } else if (cmd == "seed") {
         if (w.size() != 2 || !to_int(w[1], n)) return fail_parse(where, "seed N");
         ops.push_back(make(OP_SEED, where, n));
@@ -210,8 +226,10 @@ void run(const Op &op)
         }
         break;
     case OP_SAVE:
-        std::fprintf(stderr, "%s -- the game has no save file yet\n", op.where.c_str());
-        failures++;
+        if (write_save(op.path.c_str(), 1) != 0) {
+            std::fprintf(stderr, "%s -- cannot write %s\n", op.where.c_str(), op.path.c_str());
+            failures++;
+        }
         break;
     case OP_EXPECT: {
         checked++;
@@ -223,6 +241,17 @@ void run(const Op &op)
         break;
     }
     case OP_SEED: srandom((uint32_t)op.a); break;
+    case OP_LEVEL: make_level(1, op.a, op.b, op.c); break;
+    case OP_GIVE:
+    case OP_JOIN:
+        // An item in the party's inventory, or a character in the party, as play
+        // would bring them (loot, a purchase, an NPC joining).
+        if ((op.kind == OP_GIVE ? new_item(op.a, STK_INVENTORY, 0, -1) : load_p1cr(op.a)) < 0) {
+            std::fprintf(stderr, "%s -- nothing was made\n", op.where.c_str());
+            failures++;
+        }
+        update_scr();
+        break;
     }
 }
 

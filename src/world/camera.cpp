@@ -140,8 +140,17 @@ void set_bat_grs()
                        y >= lsts[south_bound];
         bat_grs[i] = outside ? BLOCKED : grsc[i];
     }
-    // The ground round every other armed spawner is closed here: path distances
-    // from its cell (set_pbuf) block the ring 2 < d < radius + 2.
+    // The ground round every other armed spawner is closed: the battle may not
+    // wander into its trigger range.
+    for (int k = 0; k < SPAWNER_COUNT; k++) {
+        const spawner_rec &s = crt_spawner[k];
+        if (!s.active || k == j[battle_spawner] || !cell_ok(s.x, s.y)) continue;
+        for (int i = 0; i < MAP_CELLS; i++) grs[i] = grsc[i];
+        set_pbuf(s.x, s.y);
+        for (int i = 0; i < MAP_CELLS; i++)
+            if (pbuf[i] > 2 && pbuf[i] < s.trigger + 2) bat_grs[i] = BLOCKED;
+    }
+    set_grs();
 }
 
 }  // namespace hm

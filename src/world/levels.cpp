@@ -210,7 +210,7 @@ void make_level(int, int level, int x, int y)
         grs[i] = grsc[i] = 0;
     }
     for (int a = 0; a < ANI_COUNT; a++) ANI[a].active = 0;
-    for (int c = 0; c < CRT_COUNT; c++) CRT[c].in_use = 0;
+    clear_creatures();
 
     load_level(level, 0);
     // The level's NPCs are placed here (init_lev_npcs).
@@ -233,14 +233,21 @@ void make_level(int, int level, int x, int y)
     f[cam_fy] = (float)j[cam_y];
 
     j[level_no] = level;
-    // The leader's creature is made at the start cell here (new_creature), and
-    // box_crt set to it; then the level's story events run (do_lev_str_events).
+    // Without a character in use there is nobody to walk the level.
+    int m = j[leader];
+    j[box_crt] = -1;
+    if (m >= 0 && m < P1CR_COUNT && p1cr[m].in_use) {
+        const p1cr_rec &p = p1cr[m];
+        new_creature(p.crt_type, p.level, 1, p.hp, p.mana, m, -1, lsts[start_x], lsts[start_y]);
+        j[box_crt] = member_crt(m);
+    }
+    // The level's story events run here (do_lev_str_events).
 
     std::memset(light_lev, 0, MAP_CELLS);
     // The light of the hour is set here (do_light_time(1)).
     load_swad();
-    // Occupancy and ground animations are brought up to date here (set_us,
-    // do_grndanis(1)).
+    set_us();
+    // The ground animations are brought up to date here (do_grndanis(1)).
     update_scr();
     // The level fades in from dark here (new_flash).
 }
@@ -311,8 +318,8 @@ void load_level2()
     make_level(1, n, 50, 50);
     load_level(n, 1);
     update_grsc();
-    // Occupancy and ground animations are brought up to date here (set_us,
-    // do_grndanis(1)).
+    set_us();
+    // The ground animations are brought up to date here (do_grndanis(1)).
     update_scr();
 }
 

@@ -2,8 +2,12 @@
 #include <cstring>
 #include <vector>
 
+#include "battle/battle.h"
+#include "battle/panels.h"
 #include "core/core.h"
 #include "data/data.h"
+#include "items/items.h"
+#include "party/party.h"
 #include "world/world.h"
 
 namespace hm {
@@ -149,9 +153,12 @@ void update_scr()
     draw_bmp_scr(68, 7, 0, 0, 1);
     wrt(18, 5, 640, 4, 3, 15, 0, 2, 1, j[gold]);
     draw_bmp_scr(j[istk_shown] == 4 ? 72 : 73, 7, 80, 0, 1);
-    // Luck and the derived figures are brought up to date here (clr_luck outside
-    // battle, update_stats), then the party panel or the shown member's sheet is
-    // drawn, and the inventory, the creature box and the editor panel when open.
+    // Outside battle the luck rolled for the last one is cleared here (clr_luck).
+    update_stats();
+    draw_party_panel();
+    if (j[istk_shown] != -1) draw_istk();
+    if (j[crtbox_on]) draw_crtbox();
+    // The editor's panel follows while the editor is on (draw_editor).
 
     // The pointer goes on only while the screen is written.
     block saved;

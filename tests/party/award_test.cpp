@@ -172,8 +172,9 @@ TEST_F(Award, AWonBattlePaysOutAndShowsItsLoot)
     EXPECT_EQ(j[istk_shown], -1);
     EXPECT_EQ(istk_count(STK_LOOT), 0);
     EXPECT_EQ(ITEM[taken].in_use, 1);
+    // Equipment totals aside, only the item taken is left.
     int left = 0;
-    for (int k = 0; k < ITEM_COUNT; k++) left += ITEM[k].in_use;
+    for (int k = 0; k < ITEM_COUNT; k++) left += ITEM[k].in_use == ITEM_LIVE;
     EXPECT_EQ(left, 1);
 }
 

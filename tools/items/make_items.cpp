@@ -30,10 +30,11 @@ constexpr int BELT_PIC_FIRST = 41, BELT_PIC_LAST = 124;   // belt pictures of th
 
 const char *const ATTR_KEYS_NEED[5] = {"str", "agi", "aim", "end", "spi"};
 
+// Slot s is shown by the sheet's slot button s + 9.
 const std::map<std::string, int> SLOT_NAMES = {
     {"weapon", 0}, {"shield", 1}, {"helmet", 2}, {"armour", 3}, {"gloves", 4},
-    {"boots", 5}, {"cloak", 6}, {"girdle", 7}, {"bracers", 8}, {"amulet", 9},
-    {"ring", 10}, {"ring2", 11}, {"trinket", 12}, {"pauldrons", 13}, {"greaves", 14},
+    {"boots", 5}, {"cloak", 6}, {"belt", 7}, {"amulet", 8}, {"bracers", 9},
+    {"ring", 10}, {"ring2", 11}, {"greaves", 12}, {"charm", 13}, {"quiver", 14},
 };
 
 // Usable items keep their fixed values under these names.
