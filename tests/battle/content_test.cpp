@@ -85,7 +85,7 @@ TEST_F(CreatureTypes, AFreshHeroBeatsTheRatsAloneButNotTheBandits)
     ASSERT_EQ(load_p1cr(0), 0);
     const p1cr_rec &p = p1cr[0];
     const crt_rec &hero = CRT[new_creature(p.crt_type, p.level, 1, -1, -1, 0, -1, 40, 40)];
-    // The village's spawners (l4.spawners): 0 rats, 1 wolves, 2 bandits.
+    // The village's spawners (the end of l4.plan): 0 rats, 1 wolves, 2 bandits.
     float rats = lone_hero_loses(hero, {&make(14, 1), &make(14, 1), &make(14, 2)});
     EXPECT_LT(rats, 0.9f * hero.max_hp);
     EXPECT_GT(rats, 0.2f * hero.max_hp);   // still a fight
