@@ -107,6 +107,41 @@ TEST_F(Flow, ANewRoundReadiesEveryoneAndTicksConditions)
     EXPECT_EQ(j[cur_crt], -1);
 }
 
+TEST_F(Flow, SetUpMovesAMemberWithinTheStartAreaAndEnterBeginsTheRounds)
+{
+    leader_at(30, 30);
+    member(1);
+    int m = new_creature(0, 1, 1, -1, -1, 1, -1, 31, 30);
+    set_us();
+    set_grs();
+    j[battle_x] = 30;
+    j[battle_y] = 30;
+    j[battle_stage] = 3;
+    j[ptr_in_view] = 1;
+    j[ptr_crt] = m;
+    j[lmb_down] = 1;
+    battle();
+    EXPECT_EQ(j[placing_crt], m);
+
+    // Too far from the battle's centre: not put down; then a cell near it.
+    j[ptr_crt] = -1;
+    j[mouse_cell] = cell(36, 30);
+    battle();
+    EXPECT_EQ(j[placing_crt], m);
+    EXPECT_EQ(CRT[m].path_step, -1);
+    j[mouse_cell] = cell(32, 31);
+    battle();
+    EXPECT_EQ(j[placing_crt], -1);
+    EXPECT_NE(CRT[m].path_step, -1);
+
+    j[lmb_down] = 0;
+    keyr[K_ENTER] = EDGE_RELEASED;
+    battle();
+    keyr[K_ENTER] = EDGE_UP;
+    EXPECT_EQ(j[battle_stage], 5);
+    EXPECT_NE(j[cur_crt], -1);
+}
+
 TEST_F(Flow, FoesAndWhoLeads)
 {
     int p = at(10, 10, 1), h = at(12, 10, 2), al = at(14, 10, 3), by = at(16, 10, 4);
