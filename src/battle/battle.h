@@ -284,6 +284,43 @@ int sellect_crt();                 // the creature under the pointer, -1 none
 // -- derived statistics ------------------------------------------------------------------
 float e_value(float x, float a, float b);   // a * (1 - 4^(-x / b)): the saturating curve
 void update_stats();               // every creature's fighting values from type, level, wounds, gear
+int crt_en(int c, int k);          // value k of creature c's equipment total, 0 without one
+int crt_member(int c);             // party character c embodies when the link holds both ways, else -1
+int crt_attr(int c, int k);        // current attribute Ak of the member c embodies, 0 for others
+
+// -- attack resolution -------------------------------------------------------------------
+int jchnc(int p);                  // 1 with a chance of p percent
+void calc_luck(int c);             // rolls the battle's luck of creature c, of all when c is -1
+void clr_luck();                   // every creature's luck back to 0
+int crt_power(int c);              // a foe's worth to the computer: hp per level * eff_level * attack kind
+// Creature a hits t with these damages; sure skips every roll (hit, dodge, range,
+// conditions, critical).  quiet_hit suppresses the spray and refresh of this one call.
+void do_attack(int a, int t, float phys, float e1, float e2, float e3, float e4, int sure);
+void do_atk_spray(int t, float p0, float p1, float p2, float p3, float p4);
+void cause_stts(int c, int index, int rounds, int poison);   // index -1 adds only poison
+void adj_stuff(int c);             // creature c's auras on its neighbours, as its turn ends
+
+// -- the battle: stages, rounds, turns -------------------------------------------------
+void battle();                     // one step of the battle's stages; runs while nothing holds the game
+void place_crt_main();             // set-up: the player moves party creatures about the start area
+void new_round();                  // every creature ready again, conditions tick
+int find_turn();                   // the creature to act next, -1 when the round is over
+void end_crt_turn();               // the current creature's turn ends and the next is found
+void crt_strike(int c);            // one frame of c's strike or shot; the blow falls in it (part of crtr_main)
+void battle_end_chk();             // per frame: no hostile creature left is a victory
+void find_new_mcr();               // per frame: a fallen leader hands over to the best member standing
+int use_AI(int c);                 // 0 led by the player, 1 by the computer, the side for others
+int foe_check(int a, int b);       // 1 when creature a fights creature b
+void enemy_turn();                 // the computer decides and starts the whole turn of cur_crt
+
+// -- missiles ----------------------------------------------------------------------------
+// The range penalty of a shot from (x0, y0) at (x1, y1): -1 when the ray crosses more
+// than `range` cells or penalties of 100 or more.  With no missile flying it also
+// lays out the missile's flight from shooter to target.
+int sht_path(int x0, int y0, int x1, int y1, int range, int shooter, int target);
+void do_sht();                     // per frame: the flying missile moves on and may land
+void draw_sht();                   // the missile, drawn with the cell shot_cell
+float get_A(float dx, float dy);   // the angle of a direction, radians
 
 // -- movement and path finding ---------------------------------------------------------------
 void set_pbuf(int x, int y);       // path costs from (x, y) over grs into pbuf

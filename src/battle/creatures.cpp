@@ -294,8 +294,7 @@ void crtr_main()
             (k.path_step != -1 || k.strike_target != -1 || k.dying != 0))
             j[crt_busy] = 1;
         crt_walk(c);
-        // A strike in progress is animated here and its blow falls (the battle's
-        // strike animation).
+        crt_strike(c);
         do_dying(c);
         if (c == j[cur_crt] && j[sk_frame] != 0) {
             k.frame = 9;

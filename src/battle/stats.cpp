@@ -37,15 +37,6 @@ int total_atv(int item, uint8_t kind, int k)
 
 int en(const crt_rec &c, int k) { return total_atv(c.en_item, EN_RECORD, k); }
 
-// Current attribute k of the character a party creature embodies.
-int attr_of(const crt_rec &c, int k)
-{
-    int m = c.party_index;
-    if (m < 0 || m >= P1CR_COUNT || !p1cr[m].in_use) return 0;
-    return p1cr[m].attr[2 * k + 1];
-}
-
-bool is_party(const crt_rec &c) { return c.party_index >= 0 && c.party_index < P1CR_COUNT && p1cr[c.party_index].in_use; }
 
 // Characters and their creatures share hit points, mana and gear while a battle is on.
 void sync_characters()
@@ -84,17 +75,22 @@ void derive(int ci)
     c.max_mana = lin(c.mana_per_level, c.stat_level, c.mana_base, en(c, 48));
     add_pct(c.max_mana, en(c, 49));
     c.wound_floor = sat((long long)c.wound_floor_base + en(c, 45));
-    bool party = is_party(c);
+    bool party = crt_member(ci) >= 0;
     if (party) {
-        c.max_hp = sat(c.max_hp + 10LL * attr_of(c, 3));
-        c.wound_floor = sat((long long)c.wound_floor + attr_of(c, 3));
-        c.max_mana = sat(c.max_mana + 10LL * attr_of(c, 4));
+        c.max_hp = sat(c.max_hp + 10LL * crt_attr(ci, 3));
+        c.wound_floor = sat((long long)c.wound_floor + crt_attr(ci, 3));
+        c.max_mana = sat(c.max_mana + 10LL * crt_attr(ci, 4));
     }
 
-    // Wounds lower the level a creature fights at, down to its wound floor.
-    float share = c.max_hp > 0 ? (float)c.hp / (float)c.max_hp : 0.0f;
-    c.eff_level_calc = tr(share * (float)c.stat_level);
-    if (share * 100 < (float)c.wound_floor) c.eff_level_calc = tr((float)c.wound_floor / 100 * (float)c.stat_level);
+    // Wounds lower the level a creature fights at, down to its wound floor.  A
+    // creature without hit points to lose has no wounds to count.
+    if (c.max_hp > 0) {
+        float share = (float)c.hp / (float)c.max_hp;
+        c.eff_level_calc = tr(share * (float)c.stat_level);
+        if (share * 100 < (float)c.wound_floor) c.eff_level_calc = tr((float)c.wound_floor / 100 * (float)c.stat_level);
+    } else {
+        c.eff_level_calc = c.stat_level;
+    }
     c.eff_level = c.eff_level_calc;
     int L = c.eff_level;
     float K = e_value((float)c.luck, 90, 140);
@@ -120,14 +116,14 @@ void derive(int ci)
     c.speed = lin(c.speed_per_level, L, c.speed_base, en(c, 18));
 
     if (party) {
-        float F = (float)attr_of(c, 0) * W;
+        float F = (float)crt_attr(ci, 0) * W;
         c.dmg_phys = tr((2 * F + 100) * (float)c.dmg_phys) / 100;
         c.dmg_phys = tr((float)c.dmg_phys + F);
-        float G = (float)attr_of(c, 1) * W;
+        float G = (float)crt_attr(ci, 1) * W;
         c.speed = tr(G / 3 + (float)c.speed);
         c.dodge = tr(2 * G + (float)c.dodge);
-        c.hit = tr((float)attr_of(c, 2) * W * 3 + (float)c.hit);
-        float R = (float)(attr_of(c, 4) / 2) * W;
+        c.hit = tr((float)crt_attr(ci, 2) * W * 3 + (float)c.hit);
+        float R = (float)(crt_attr(ci, 4) / 2) * W;
         for (int e = 0; e < 4; e++) c.*res[e] = tr((float)(c.*res[e]) + R);
     }
 
@@ -178,6 +174,25 @@ void derive(int ci)
 }
 
 }  // namespace
+
+int crt_en(int c, int k)
+{
+    if (c < 0 || c >= CRT_COUNT || k < 0 || k >= ATV_COUNT) return 0;
+    return en(CRT[c], k);
+}
+
+int crt_member(int c)
+{
+    if (c < 0 || c >= CRT_COUNT || !CRT[c].in_use) return -1;
+    int m = CRT[c].party_index;
+    return m >= 0 && m < P1CR_COUNT && member_crt(m) == c ? m : -1;
+}
+
+int crt_attr(int c, int k)
+{
+    int m = crt_member(c);
+    return m < 0 || k < 0 || k >= ATTR_COUNT ? 0 : p1cr[m].attr[2 * k + 1];
+}
 
 float e_value(float x, float a, float b)
 {

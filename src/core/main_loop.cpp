@@ -114,12 +114,11 @@ int play_frame(int &exit_code)
 {
     std::memset(vs, 0, sizeof(uint16_t) * VIEW_W * VIEW_H);
     j[hilite_cell] = -1;
-    // The battle's stages run here (battle); until they do, its first stage
-    // stands alone: the spawners start a battle and the request waits in
-    // battle_stage.  Then the battle skills (use_bat_sk).
-    if (battle_may_run() && j[battle_stage] == 0) do_crt_spawners();
+    if (battle_may_run()) battle();
+    // The battle skills run here (use_bat_sk).
     leave_level_chk();
-    // The battle's end and a new leader are checked here (battle_end_chk, find_new_mcr).
+    battle_end_chk();
+    find_new_mcr();
     set_grs();
     do_keyr();
     crtr_main();
@@ -145,7 +144,8 @@ int play_frame(int &exit_code)
     set_us();
     // The light is brought up to date here (do_gr_light).
     draw_all();
-    // Ground animations and missiles follow the scene (do_grndanis(0), do_sht).
+    // Ground animations follow the scene here (do_grndanis(0)).
+    do_sht();
     // The award and the loot screen wait while the level-up box is up.
     if (j[lev_up_show] == 0) exp_and_items();
     // NPCs, messages, chests and the skill and attribute screens run here

@@ -138,6 +138,14 @@
     X(party_hold, 161) /* 1 = main_p1cr_walk is skipped (the player cannot walk the party); set by scripted arrivals, cleared when show_messages shows a message */ \
 
 #define F_SLOTS(X) \
+    X(sht_x, 0) /* flying missile: current x in map pixels */ \
+    X(sht_y, 1) /* flying missile: current y in map pixels */ \
+    X(sht_dx, 2) /* flying missile: unit direction x */ \
+    X(sht_dy, 3) /* flying missile: unit direction y */ \
+    X(sht_x0, 4) /* flying missile: start x */ \
+    X(sht_y0, 5) /* flying missile: start y */ \
+    X(sht_x1, 6) /* flying missile: end x */ \
+    X(sht_y1, 7) /* flying missile: end y */ \
     X(wmap_x, 8) /* world-map marker x in world-map pixels (500.0 at a new game) */ \
     X(wmap_y, 9) /* world-map marker y in world-map pixels (300.0 at a new game) */ \
     X(wmap_dir, 10) /* world-map marker heading in radians (0.0 at a new game) */ \

@@ -100,8 +100,8 @@ void draw_all()
         if (!cell_ok(c, r) || !rf_chk(c, r)) return;
         int cell = c + MAP_W * r, x = view_x(c, r), y = view_y(r);
         if (us[cell] != -1) draw_walkers(cell, x, y);
-        // A low missile over this cell (draw_sht) and the cell's low animations
-        // (draw_ani) are drawn here, before its object.
+        if (j[shot_on] && !j[shot_high] && cell == j[shot_cell]) draw_sht();
+        // The cell's low animations (draw_ani) are drawn here, before its object.
         if (ls[cell]) draw_ls(ls[cell], 1, x, y - 20, light_lev[cell]);
     });
 
@@ -132,6 +132,7 @@ void draw_all()
     for_area(AREA_OBJECTS, cx, cy, [b](int c, int r) {
         if (!cell_ok(c, r)) return;
         int cell = c + MAP_W * r;
+        if (j[shot_on] && j[shot_high] && cell == j[shot_cell]) draw_sht();
         if (b < 0 || b >= CRT_COUNT || us[cell] != b) return;
         crt_rec &k = CRT[b];
         if (k.in_use && k.shown && k.x == c && k.y == r) {
@@ -139,8 +140,7 @@ void draw_all()
             k.tint_extra = 128;
             draw_creature(b, view_x(c, r), view_y(r), 14, light_lev[cell]);
         }
-        // A high missile over this cell (draw_sht) and its high animations
-        // (draw_ani) are drawn here.
+        // Its high animations (draw_ani) are drawn here.
     });
 
     // Tints last one frame: whoever wants one sets it again.

@@ -101,7 +101,7 @@ TEST_F(CreatureTypes, WoundsAndOverflowingNumbersGiveSoundLevels)
     write_types({t, u, type_block(0, 0, 0, 10), type_block(0, 2000000000, 2000000000, 10)});
     EXPECT_EQ(CRT[new_creature(0, 10, 2, 50, -1, -1, -1, 5, 5)].eff_level, 6);
     EXPECT_EQ(CRT[new_creature(1, 10, 2, 50, -1, -1, -1, 6, 5)].eff_level, 5);
-    EXPECT_EQ(CRT[new_creature(2, 3, 2, -1, -1, -1, -1, 7, 5)].eff_level, 0);   // no hit points at all
+    EXPECT_EQ(CRT[new_creature(2, 3, 2, -1, -1, -1, -1, 7, 5)].eff_level, 3);   // no hit points at all: no wounds to count
     EXPECT_EQ(CRT[new_creature(3, 2000000000, 2, -1, -1, -1, -1, 8, 5)].max_hp, INT32_MAX);
     member(0);
     EXPECT_EQ(CRT[new_creature(1, 0, 1, -1, -1, 0, -1, 9, 5)].eff_level, 0);   // level 0
