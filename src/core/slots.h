@@ -65,7 +65,7 @@
     X(swinf_used, 65) /* SWINF entries filled by add_pic since load_swad */ \
     X(ptr_crt, 66) /* creature under the pointer (sellect_crt), -1 none, set by scraps */ \
     X(bat_sk_on, 67) /* 1 while a chosen battle skill waits for its target */ \
-    X(sk_frame, 68) /* frame counter of the battle skill effect in progress: 0 idle, 1 on the click that fires it, +1 per frame until the effect ends (Part 6.2) */ \
+    X(sk_frame, 68) /* frame counter of the battle skill effect in progress: 0 idle, 1 on the click that fires it, +1 per frame until the effect ends */ \
     X(sk_target, 69) /* target of the firing skill: a creature index (target kinds 1..5) or a cell x+100y (kinds 6..13) */ \
     X(shot_cell, 70) /* map cell under the flying missile (set by do_sht); the scene draws the missile with this cell */ \
     X(acting_crt, 71) /* last CRT index (not a bystander) that is walking, striking or busy this frame, -1 none (clear_roof) */ \
@@ -93,7 +93,7 @@
     X(lev_roof_dy, 96) /* vertical offset of roofs for this level (lsts slot 8) */ \
     X(ob_kind, 97) /* kind of map object the leader is walking to or using: 1 chest, 2 and 3 fixed doors (ob_check) */ \
     X(ob_state, 98) /* map object use: 0 none, 1 walking to it, 2 arrived, use it now (use_obs) */ \
-    X(chest_screen, 99) /* lock-puzzle state: 0 closed, 1 set-up requested, 2..9 stages of the puzzle (Part 8.1) */ \
+    X(chest_screen, 99) /* lock-puzzle state: 0 closed, 1 set-up requested, 2..9 stages of the puzzle */ \
     X(lock_disc, 100) /* index of the disc being worked (discs below it are solved) */ \
     X(lock_last, 101) /* index of the last disc (number of discs - 1) */ \
     X(lock_warn, 102) /* frame count at which the trap may fire: 300 - difficulty */ \
@@ -105,20 +105,20 @@
     X(cur_chest, 115) /* chest record open in the chest/lock screen */ \
     X(lock_outcome, 116) /* result shown: 0 none, 1 opened, 2 failed, 3 jammed */ \
     X(chest_items_req, 117) /* set to 1 by use_obs to open a chest straight to its contents (no lock puzzle) */ \
-    X(chest_busy, 118) /* 1 while the inventory screen shows an open chest's contents (istk_shown 7 or 8); clearing it removes the emptied chest items (Part 8.1) */ \
+    X(chest_busy, 118) /* 1 while the inventory screen shows an open chest's contents (istk_shown 7 or 8); clearing it removes the emptied chest items */ \
     X(shot_high, 119) /* nonzero: the missile is drawn after the flying creatures of its cell (set by battle skills, cleared on landing) */ \
     X(shake, 130) /* request a one-frame screen shake (camera jitter of -1..1 pixel) */ \
     X(flash_on, 131) /* 1 = tint the view this frame by flash_r/g/b; fscr clears it */ \
     X(flash_r, 132) /* red added to every view pixel (times 4) while flash_on */ \
     X(flash_g, 133) /* green added (times 4) while flash_on */ \
     X(flash_b, 134) /* blue added (times 4) while flash_on */ \
-    X(skill_info_open, 135) /* 1 while the skill information box is shown (Part 6.4) */ \
+    X(skill_info_open, 135) /* 1 while the skill information box is shown */ \
     X(skills_member, 136) /* party member whose skill the skill information box shows (set with skill_info_open) */ \
     X(skills_entry, 137) /* skill entry shown by the skill information box */ \
     X(quiet_hit, 139) /* 1 = the next do_attack makes no damage spray and no screen refresh (do_attack clears it) */ \
     X(ptr_note_on, 140) /* 1 = write a number beside the pointer this frame (one shot) */ \
     X(ptr_note_val, 141) /* the number written beside the pointer */ \
-    X(skill_list_state, 142) /* skill list state: 0 closed, 1 shown, 2 hidden behind the information box (Part 6.4) */ \
+    X(skill_list_state, 142) /* skill list state: 0 closed, 1 shown, 2 hidden behind the information box */ \
     X(lmb_frames, 143) /* frames the left button has been held (scraps) */ \
     X(skill_flash, 144) /* fade counter after raising a skill: 250, minus 20 per frame */ \
     X(lev_up_show, 145) /* 1 = a party member gained a level; do_lev_ups shows the level-up box */ \
