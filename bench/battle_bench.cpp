@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "battle/battle.h"
+#include "bench/bench_setup.h"
 #include "core/core.h"
 #include "data/data.h"
 #include "party/party.h"
@@ -18,13 +19,7 @@ constexpr int RAT = 14, ARCHER = 17;   // creature types of crtinf.txt
 
 void enter(int x, int y)
 {
-    hm::hl_reset();
-    hm::plat_install_tick(hm::inc_jtimer);
-    hm::init_mem();
-    hm::load_jpal(0, 0, 0);
-    hm::load_swad();
-    hm::load_pic_dat();
-    hm::init_wrt_data();
+    bench::start_game();
     std::memset(hm::cspns, 0, hm::CSPNS_BYTES);   // no spawner fires by itself
     hm::load_p1cr(0);
     hm::j[hm::leader] = 0;

@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "battle/battle.h"
+#include "bench/bench_setup.h"
 #include "core/core.h"
 #include "data/data.h"
 #include "party/party.h"
@@ -16,13 +17,7 @@ namespace {
 // is the run directory (main in frame_bench.cpp).
 int enter(int x, int y)
 {
-    hm::hl_reset();
-    hm::plat_install_tick(hm::inc_jtimer);
-    hm::init_mem();
-    hm::load_jpal(0, 0, 0);
-    hm::load_swad();
-    hm::load_pic_dat();
-    hm::init_wrt_data();
+    bench::start_game();
     std::memset(hm::cspns, 1, hm::CSPNS_BYTES);
     hm::load_p1cr(0);
     hm::j[hm::leader] = 0;

@@ -3,6 +3,7 @@
 
 #include <cstring>
 
+#include "bench/bench_setup.h"
 #include "core/core.h"
 #include "data/data.h"
 #include "platform/headless.h"
@@ -14,13 +15,7 @@ namespace {
 // the run directory (main in frame_bench.cpp).
 void enter(int level, int x, int y)
 {
-    hm::hl_reset();
-    hm::plat_install_tick(hm::inc_jtimer);
-    hm::init_mem();
-    hm::load_jpal(0, 0, 0);
-    hm::load_swad();
-    hm::load_pic_dat();
-    hm::init_wrt_data();
+    bench::start_game();
     hm::make_level(1, level, x, y);
 }
 

@@ -16,16 +16,6 @@ constexpr int POISON_ADDED = 46;
 constexpr int CRIT_CHANCE = 44;
 constexpr int AURA_HEAL = 32, AURA_CURE = 33, AURA_GRANT = 34;
 
-// Float to int toward zero, held inside int's range; not-a-number counts as 0.
-int tr(float v)
-{
-    if (!(v == v)) return 0;
-    if (v >= 2147483520.0f) return INT_MAX;
-    if (v <= -2147483520.0f) return INT_MIN;
-    return (int)v;
-}
-
-int sat(long long v) { return v > INT_MAX ? INT_MAX : v < INT_MIN ? INT_MIN : (int)v; }
 
 bool live(int c) { return c >= 0 && c < CRT_COUNT && CRT[c].in_use; }
 

@@ -336,3 +336,18 @@ void ob_check(int level, int ox, int oy, int kind, int index, int side);
 void use_obs();
 
 }  // namespace hm
+
+namespace hm {
+
+// Fight numbers: float to int toward zero, held inside int's range (not-a-number
+// counts as 0); sums and products of numbers from files held inside int's range.
+inline int tr(float v)
+{
+    if (!(v == v)) return 0;
+    if (v >= 2147483520.0f) return INT32_MAX;
+    if (v <= -2147483520.0f) return INT32_MIN;
+    return (int)v;
+}
+inline int sat(long long v) { return v > INT32_MAX ? INT32_MAX : v < INT32_MIN ? INT32_MIN : (int)v; }
+
+}  // namespace hm

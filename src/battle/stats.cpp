@@ -14,17 +14,6 @@ namespace {
 constexpr uint8_t EN_RECORD = 255;    // ITEM in_use of a creature's equipment total
 constexpr uint8_t PEN_RECORD = 254;   // ITEM in_use of a member's equipment total
 
-// Float to int toward zero, held inside int's range.
-int tr(float v)
-{
-    if (!(v == v)) return 0;
-    if (v >= 2147483520.0f) return INT_MAX;
-    if (v <= -2147483520.0f) return INT_MIN;
-    return (int)v;
-}
-
-// Sums and products of fight numbers from files are held inside int's range.
-int sat(long long v) { return v > INT_MAX ? INT_MAX : v < INT_MIN ? INT_MIN : (int)v; }
 int lin(int per_level, int level, int base, int bonus) { return sat((long long)per_level * level + base + bonus); }
 void add_pct(int32_t &v, int pct) { v = sat(v + (long long)pct * v / 100); }
 
