@@ -2,6 +2,7 @@
 #include <fstream>
 
 #include "battle_fixture.h"
+#include "items/items.h"
 
 namespace hm {
 namespace {
@@ -29,15 +30,26 @@ protected:
         return (a.dmg_phys + e) * (100 - e_value((float)t.armour, 90, 140)) / 100;
     }
 
-    // Hit points a lone hero loses killing the foes one by one, one blow each a turn.
-    static float lone_hero_loses(const crt_rec &hero, const std::vector<const crt_rec *> &foes)
+    // Hit points a lone hero loses killing the foes one by one, one blow each a turn,
+    // while every foe still standing bites back.  Its wounds weaken it as in battle,
+    // so the count runs on past its death: more than its hit points is a lost fight.
+    float lone_hero_loses(int h, const std::vector<const crt_rec *> &foes)
     {
-        float lost = 0, turns = 0;
-        for (const crt_rec *f : foes) {
-            turns += f->max_hp / (lands(hero, *f) * blow(hero, *f));
-            lost += turns * lands(*f, hero) * blow(*f, hero);
+        crt_rec &hero = CRT[h];
+        const float full = (float)hero.max_hp;
+        float hp = full;
+        size_t next = 0;
+        float foe_hp = foes.empty() ? 0 : (float)foes[0]->max_hp;
+        for (int turn = 0; next < foes.size() && turn < 1000; turn++) {
+            for (size_t f = next; f < foes.size(); f++) hp -= lands(*foes[f], hero) * blow(*foes[f], hero);
+            hero.hp = hp > 0 ? (int)hp : 0;
+            update_stats();
+            foe_hp -= lands(hero, *foes[next]) * blow(hero, *foes[next]);
+            if (foe_hp <= 0 && ++next < foes.size()) foe_hp = (float)foes[next]->max_hp;
         }
-        return lost;
+        hero.hp = hero.max_hp;
+        update_stats();
+        return full - hp;
     }
 };
 
@@ -84,13 +96,20 @@ TEST_F(CreatureTypes, AFreshHeroBeatsTheRatsAloneButNotTheBandits)
 {
     ASSERT_EQ(load_p1cr(0), 0);
     const p1cr_rec &p = p1cr[0];
-    const crt_rec &hero = CRT[new_creature(p.crt_type, p.level, 1, -1, -1, 0, -1, 40, 40)];
+    clear_istk(STK_INVENTORY);
+    equip_item(0, 0, new_item(0, STK_INVENTORY, 0, -1));   // the weapon a new game hands it
+    ASSERT_GE(p.eqp[0], 0);
+    const int h = new_creature(p.crt_type, p.level, 1, -1, -1, 0, -1, 40, 40);
+    ASSERT_GE(h, 0);
+    const float full = (float)CRT[h].max_hp;
     // The village's spawners (the end of l4.plan): 0 rats, 1 wolves, 2 bandits.
-    float rats = lone_hero_loses(hero, {&make(14, 1), &make(14, 1), &make(14, 2)});
-    EXPECT_LT(rats, 0.9f * hero.max_hp);
-    EXPECT_GT(rats, 0.2f * hero.max_hp);   // still a fight
-    EXPECT_GT(lone_hero_loses(hero, {&make(15, 2), &make(15, 2)}), 0.6f * hero.max_hp);
-    EXPECT_GT(lone_hero_loses(hero, {&make(17, 2), &make(16, 1), &make(16, 2)}), 1.5f * hero.max_hp);
+    // The first scratch drops a level-1 hero to the wound floor, so these count
+    // the weakened hero for most of each fight.
+    float rats = lone_hero_loses(h, {&make(14, 1), &make(14, 1), &make(14, 2)});
+    EXPECT_LT(rats, 0.9f * full);
+    EXPECT_GT(rats, 0.3f * full);   // still a fight
+    EXPECT_GT(lone_hero_loses(h, {&make(15, 2), &make(15, 2)}), 0.6f * full);
+    EXPECT_GT(lone_hero_loses(h, {&make(17, 2), &make(16, 1), &make(16, 2)}), 1.5f * full);
 }
 
 TEST_F(CreatureTypes, WoundsAndOverflowingNumbersGiveSoundLevels)
