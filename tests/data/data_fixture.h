@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "../common/test_files.h"
 #include "core/core.h"
 #include "data/data.h"
 #include "platform/headless.h"
@@ -19,7 +20,7 @@
 
 namespace hm {
 
-class DataTest : public ::testing::Test {
+class DataTest : public ::testing::Test, public test_files {
 protected:
     std::string home;      // the run directory the tests start in
     std::string scratch;   // a private folder, made on demand
@@ -29,14 +30,7 @@ protected:
         char cwd[PATH_MAX];
         ASSERT_NE(getcwd(cwd, sizeof cwd), nullptr);
         home = cwd;
-        hl_reset();
-        hl_set_frame_hook(nullptr);
-        plat_install_tick(inc_jtimer);
-        init_mem();
-        load_jpal(0, 0, 0);
-        load_swad();
-        load_pic_dat();
-        init_wrt_data();
+        start_game_tables();
     }
 
     void TearDown() override
@@ -56,39 +50,6 @@ protected:
         ASSERT_EQ(chdir(scratch.c_str()), 0);
     }
 
-public:
-    // The scratch folder holds files and empty folders only.
-    static void remove_tree(const std::string &dir)
-    {
-        if (DIR *d = opendir(dir.c_str())) {
-            while (dirent *e = readdir(d)) {
-                std::string name = e->d_name;
-                if (name == "." || name == "..") continue;
-                std::string path = dir + "/" + name;
-                if (std::remove(path.c_str()) != 0) remove_tree(path);
-            }
-            closedir(d);
-        }
-        rmdir(dir.c_str());
-    }
-
-    static void write_file(const std::string &name, const std::string &bytes)
-    {
-        FILE *out = std::fopen(name.c_str(), "wb");
-        ASSERT_NE(out, nullptr);
-        std::fwrite(bytes.data(), 1, bytes.size(), out);
-        std::fclose(out);
-    }
-
-    static std::string read_file(const std::string &name)
-    {
-        std::string s;
-        FILE *in = std::fopen(name.c_str(), "rb");
-        if (!in) return s;
-        for (int c; (c = std::fgetc(in)) >= 0;) s += (char)c;
-        std::fclose(in);
-        return s;
-    }
 };
 
 }  // namespace hm

@@ -12,6 +12,7 @@
 #include <string>
 
 #include "core/core.h"
+#include "../common/test_files.h"
 #include "data/data.h"
 #include "flow/flow.h"
 #include "platform/headless.h"
@@ -20,7 +21,7 @@
 
 namespace hm {
 
-class FlowTest : public ::testing::Test {
+class FlowTest : public ::testing::Test, public test_files {
 protected:
     std::string home, scratch;   // the shared run directory; a private one linked to it
 
@@ -66,36 +67,10 @@ protected:
         remove_tree(scratch);
     }
 
-    static void remove_tree(const std::string &dir)
-    {
-        DIR *d = opendir(dir.c_str());
-        while (dirent *e = d ? readdir(d) : nullptr) {
-            std::string n = e->d_name;
-            if (n != "." && n != ".." && std::remove((dir + "/" + n).c_str()) != 0) remove_tree(dir + "/" + n);
-        }
-        if (d) closedir(d);
-        rmdir(dir.c_str());
-    }
 
     static bool exists(const std::string &name) { return access(name.c_str(), F_OK) == 0; }
 
-    static std::string read_file(const std::string &name)
-    {
-        std::string s;
-        if (FILE *in = std::fopen(name.c_str(), "rb")) {
-            for (int c; (c = std::fgetc(in)) >= 0;) s += (char)c;
-            std::fclose(in);
-        }
-        return s;
-    }
 
-    static void write_file(const std::string &name, const std::string &bytes)
-    {
-        FILE *out = std::fopen(name.c_str(), "wb");
-        ASSERT_NE(out, nullptr);
-        std::fwrite(bytes.data(), 1, bytes.size(), out);
-        std::fclose(out);
-    }
 
     // The keys of a play script reach the game's loops frame by frame.
     static void script(const std::string &text)

@@ -15,6 +15,7 @@
 
 #include "battle/battle.h"
 #include "chests/chests.h"
+#include "../common/test_files.h"
 #include "core/core.h"
 #include "data/data.h"
 #include "party/party.h"
@@ -23,7 +24,7 @@
 
 namespace hm {
 
-class WorldTest : public ::testing::Test {
+class WorldTest : public ::testing::Test, public test_files {
 protected:
     std::string home;      // the run directory the tests start in
     std::string scratch;   // a private folder, made on demand
@@ -33,14 +34,7 @@ protected:
         char cwd[PATH_MAX];
         ASSERT_NE(getcwd(cwd, sizeof cwd), nullptr);
         home = cwd;
-        hl_reset();
-        hl_set_frame_hook(nullptr);
-        plat_install_tick(inc_jtimer);
-        init_mem();
-        load_jpal(0, 0, 0);
-        load_swad();
-        load_pic_dat();
-        init_wrt_data();
+        start_game_tables();
         for (int i = 0; i < CHEST_STATE_BYTES; i++) chest_state[i] = CHEST_UNOPENED;
         for (int i = 0; i < CSPNS_BYTES; i++) cspns[i] = 1;
         for (int m = 0; m < P1CR_COUNT; m++) p1cr[m].crt = -1;
@@ -65,37 +59,8 @@ protected:
         ASSERT_EQ(chdir(scratch.c_str()), 0);
     }
 
-    static void remove_tree(const std::string &dir)
-    {
-        if (DIR *d = opendir(dir.c_str())) {
-            while (dirent *e = readdir(d)) {
-                std::string name = e->d_name;
-                if (name == "." || name == "..") continue;
-                std::string path = dir + "/" + name;
-                if (std::remove(path.c_str()) != 0) remove_tree(path);
-            }
-            closedir(d);
-        }
-        rmdir(dir.c_str());
-    }
 
-    static std::string read_file(const std::string &name)
-    {
-        std::string s;
-        FILE *in = std::fopen(name.c_str(), "rb");
-        if (!in) return s;
-        for (int c; (c = std::fgetc(in)) >= 0;) s += (char)c;
-        std::fclose(in);
-        return s;
-    }
 
-    static void write_file(const std::string &name, const std::string &bytes)
-    {
-        FILE *out = std::fopen(name.c_str(), "wb");
-        ASSERT_NE(out, nullptr);
-        std::fwrite(bytes.data(), 1, bytes.size(), out);
-        std::fclose(out);
-    }
 
     // A picture made for a test: pixel (x, y) is paint(x, y).
     struct test_pic {
