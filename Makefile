@@ -32,6 +32,17 @@ bench: deps
 	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=Release -DHM_BENCH=ON
 	cmake --build $(BUILD) -j $(JOBS)
 	$(BUILD)/hollowmere-bench
+	@# The village's battles played through: what their computer turns cost (at
+	@# most 5 ms each, a fifth of a frame).
+	@for s in battle_village_rats battle_village_bandits; do \
+		out=$$(cmake -DRUNNER=$(CURDIR)/$(BUILD)/hollowmere-headless -DDATA=$(CURDIR)/$(BUILD)/data \
+			-DRUN_DIR=$(CURDIR)/$(BUILD)/bench-run -DSCRIPT=$(CURDIR)/tests/scripts/$$s.play \
+			-P tests/run_script.cmake 2>&1) || { echo "$$out"; exit 1; }; \
+		echo "$$out"; \
+		echo "$$out" | awk '/^computer turns/ && $$5 + 0 > 5 { print "a computer turn took over 5 ms"; bad = 1 } \
+			END { exit bad }' || exit 1; \
+	done
+	@rm -rf $(BUILD)/bench-run
 
 demo: deps all
 	rm -rf $(BUILD)/demo && mkdir -p $(BUILD)/demo

@@ -7,6 +7,7 @@
 #include <cstring>
 #include <string>
 
+#include "battle/battle.h"
 #include "core/core.h"
 #include "platform/headless.h"
 #include "runner/script.h"
@@ -69,6 +70,10 @@ int main(int argc, char **argv)
     if (!script.empty())
         std::printf("%s: %d expectations checked, %d failed\n", script.c_str(),
                     hm::script_expectations(), failed);
+    const hm::turn_costs &tc = hm::enemy_turn_costs();
+    if (tc.turns > 0)
+        std::printf("computer turns: %d, worst %.3f ms, mean %.3f ms\n", tc.turns, tc.worst_us / 1000,
+                    tc.total_us / tc.turns / 1000);
     if (status != 0) return status;
     return failed ? 1 : 0;
 }

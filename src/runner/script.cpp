@@ -1,12 +1,14 @@
 // script.cpp -- the play-script interpreter behind hollowmere-headless
 #include "runner/script.h"
 
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
 #include <sstream>
 #include <vector>
 
+#include "battle/battle.h"
 #include "core/core.h"
 #include "flow/flow.h"
 #include "items/items.h"
@@ -18,13 +20,21 @@ namespace hm {
 
 namespace {
 
-enum OpKind { OP_KEY, OP_BUTTON, OP_MOVE, OP_FRAMES, OP_SHOT, OP_SAVE, OP_EXPECT, OP_SEED, OP_LEVEL, OP_GIVE, OP_JOIN };
+enum OpKind {
+    OP_KEY, OP_BUTTON, OP_MOVE, OP_FRAMES, OP_SHOT, OP_SAVE, OP_EXPECT, OP_UNTIL, OP_SEED, OP_LEVEL,
+    OP_GIVE, OP_JOIN, OP_POINT_CELL, OP_POINT_CRT, OP_PRINT, OP_SETTLE,
+    OP_WHILE, OP_END
+};
+
+// What an expectation reads: a slot of j or f, or a field of a creature record.
+enum Source { SRC_J, SRC_F, SRC_CRT };
 
 struct Op {
     OpKind kind;
     int a = 0, b = 0;          // key or button and down; x and y; frame count; slot; level
-    int c = 0;                 // level: the entry cell's row (a is the level, b its column)
-    bool float_table = false;  // expect f
+    int c = 0;                 // level: the entry cell's row (a is the level, b its column); until: frames at most
+    Source source = SRC_J;     // expect, until and while: what they read (a the slot, or b the creature)
+    size_t jump = 0;           // while: its end; end: its while
     std::string cmp, path;     // expect's operator; file of shot and save
     double value = 0;          // expect's value
     std::string where;         // "file:line: text" for messages
@@ -50,6 +60,8 @@ const KeyName named_keys[] = {
 };
 
 std::vector<Op> ops;
+std::vector<size_t> open_loops;   // while lines still waiting for their end
+std::vector<int> loop_began;      // per op: frame a running while began, -1 not running
 size_t pc;
 int wait_frames;
 int frames_seen;
@@ -58,6 +70,10 @@ int start_seed;
 bool reseed;
 int failures;
 int checked;
+int until_waited;   // frames the current until has waited
+int settle_waited;  // frames the current settle has waited
+int quiet_frames;   // frames running in which nothing was busy
+constexpr int SETTLE_FRAMES = 5, SETTLE_LIMIT = 2000;
 
 bool fail_parse(const std::string &where, const char *why)
 {
@@ -92,6 +108,16 @@ bool key_for_char(char c, int &code, bool &shift)
     else if (c == '.') code = K_STOP;
     else return false;
     return true;
+}
+
+// Creature fields an expectation may read.
+const char *const crt_fields[] = {"in_use", "shown", "hp", "side", "x", "y", "cell", "ready", "type", "target"};
+constexpr int CRT_FIELDS = sizeof crt_fields / sizeof crt_fields[0];
+
+int crt_field(const crt_rec &k, int field)
+{
+    const int values[CRT_FIELDS] = {k.in_use, k.shown, k.hp, k.side, k.x, k.y, k.x + MAP_W * k.y, k.ready, k.type, k.strike_target};
+    return values[field];
 }
 
 Op make(OpKind kind, const std::string &where, int a = 0, int b = 0)
@@ -153,10 +179,13 @@ bool parse_line(const std::string &line, const std::string &where, const std::st
             if (w.size() != 2) return fail_parse(where, "press|release left|right");
             ops.push_back(make(OP_BUTTON, where, button, cmd == "press"));
         } else {
-            if (w.size() != 4 || !to_int(w[2], x) || !to_int(w[3], y))
-                return fail_parse(where, "click left|right X Y");
-            ops.push_back(make(OP_MOVE, where, x, y));
-            ops.push_back(make(OP_FRAMES, where, 1));
+            // Without a place the click falls where the pointer is.
+            if (w.size() == 4 && to_int(w[2], x) && to_int(w[3], y)) {
+                ops.push_back(make(OP_MOVE, where, x, y));
+                ops.push_back(make(OP_FRAMES, where, 1));
+            } else if (w.size() != 2) {
+                return fail_parse(where, "click left|right [X Y]");
+            }
             ops.push_back(make(OP_BUTTON, where, button, 1));
             ops.push_back(make(OP_FRAMES, where, 1));
             ops.push_back(make(OP_BUTTON, where, button, 0));
@@ -167,21 +196,64 @@ bool parse_line(const std::string &line, const std::string &where, const std::st
         Op op = make(cmd == "shot" ? OP_SHOT : OP_SAVE, where);
         op.path = join_path(base, w[1]);
         ops.push_back(op);
-    } else if (cmd == "expect") {
-        if (w.size() != 5 || (w[1] != "j" && w[1] != "f"))
-            return fail_parse(where, "expect j|f NAME OP VALUE");
-        Op op = make(OP_EXPECT, where);
-        op.float_table = w[1] == "f";
-        op.a = op.float_table ? f_slot_by_name(w[2].c_str()) : j_slot_by_name(w[2].c_str());
-        if (op.a < 0) return fail_parse(where, "expect: unknown slot");
-        op.cmp = w[3];
+    } else if (cmd == "expect" || cmd == "until" || cmd == "while") {
+        // expect j|f SLOT OP VALUE, expect crt N FIELD OP VALUE; until takes the
+        // same condition and the most frames to wait for it; while repeats the
+        // lines up to its end as long as the condition holds, for at most that
+        // many frames.
+        bool until = cmd != "expect";
+        size_t at = w.size() > 1 && w[1] == "crt" ? 3 : 2;   // where the slot or field name stands
+        if (w.size() != at + 3 + (until ? 1 : 0) || (w[1] != "j" && w[1] != "f" && w[1] != "crt"))
+            return fail_parse(where, until ? "until|while j|f NAME OP VALUE FRAMES | until|while crt N FIELD OP VALUE FRAMES"
+                                           : "expect j|f NAME OP VALUE | expect crt N FIELD OP VALUE");
+        Op op = make(cmd == "until" ? OP_UNTIL : cmd == "while" ? OP_WHILE : OP_EXPECT, where);
+        op.source = w[1] == "j" ? SRC_J : w[1] == "f" ? SRC_F : SRC_CRT;
+        if (op.source == SRC_CRT) {
+            if (!to_int(w[2], op.b) || op.b < 0 || op.b >= CRT_COUNT) return fail_parse(where, "crt: a creature 0..99");
+            op.a = -1;
+            for (int i = 0; i < CRT_FIELDS; i++)
+                if (w[at] == crt_fields[i]) op.a = i;
+            if (op.a < 0) return fail_parse(where, "crt: FIELD is in_use, shown, hp, side, x, y, cell, ready, type or target");
+        } else {
+            op.a = op.source == SRC_F ? f_slot_by_name(w[at].c_str()) : j_slot_by_name(w[at].c_str());
+            if (op.a < 0) return fail_parse(where, "unknown slot");
+        }
+        op.cmp = w[at + 1];
         if (op.cmp != "==" && op.cmp != "!=" && op.cmp != "<" && op.cmp != ">" && op.cmp != "<=" &&
             op.cmp != ">=")
-            return fail_parse(where, "expect: OP is one of == != < > <= >=");
+            return fail_parse(where, "OP is one of == != < > <= >=");
         char *end = nullptr;
-        op.value = std::strtod(w[4].c_str(), &end);
-        if (*end) return fail_parse(where, "expect: VALUE is a number");
+        op.value = std::strtod(w[at + 2].c_str(), &end);
+        if (*end) return fail_parse(where, "VALUE is a number");
+        if (until && (!to_int(w[at + 3], op.c) || op.c < 1)) return fail_parse(where, "FRAMES is 1 or more");
+        if (op.kind == OP_WHILE) open_loops.push_back(ops.size());
         ops.push_back(op);
+    } else if (cmd == "end") {
+        if (w.size() != 1 || open_loops.empty()) return fail_parse(where, "end closes a while");
+        Op op = make(OP_END, where);
+        op.jump = open_loops.back();
+        open_loops.pop_back();
+        ops[op.jump].jump = ops.size();
+        ops.push_back(op);
+    } else if (cmd == "point") {
+        // point C R: the pointer onto a map cell as the view shows it now;
+        // point crt N: onto a part of creature N that picks it.
+        if (w.size() == 3 && w[1] == "crt" && to_int(w[2], n)) {
+            ops.push_back(make(OP_POINT_CRT, where, n));
+        } else if (w.size() == 3 && to_int(w[1], x) && to_int(w[2], y)) {
+            ops.push_back(make(OP_POINT_CELL, where, x, y));
+        } else {
+            return fail_parse(where, "point COLUMN ROW | point crt N");
+        }
+        ops.push_back(make(OP_FRAMES, where, 1));
+    } else if (cmd == "settle") {
+        // settle: wait until nothing has walked, struck, died or flown for a few
+        // frames running, so that the next click is taken and the view is still.
+        if (w.size() != 1) return fail_parse(where, "settle");
+        ops.push_back(make(OP_SETTLE, where));
+    } else if (cmd == "print") {
+        if (w.size() != 2 || w[1] != "creatures") return fail_parse(where, "print creatures");
+        ops.push_back(make(OP_PRINT, where));
     } else if (cmd == "level") {
         int c = 0;
         if (w.size() != 4 || !to_int(w[1], n) || !to_int(w[2], x) || !to_int(w[3], c))
@@ -212,6 +284,83 @@ bool compare(double actual, const std::string &cmp, double want)
     return actual >= want;
 }
 
+double value_of(const Op &op)
+{
+    if (op.source == SRC_F) return f[op.a];
+    if (op.source == SRC_CRT) return crt_field(CRT[op.b], op.a);
+    return j[op.a];
+}
+
+// The screen point in the middle of cell (c, r) as the view shows it now; false
+// when the cell is not in the view.
+bool cell_on_screen(int c, int r, int &sx, int &sy)
+{
+    int vy = 20 * r - j[cam_y] + 10, vx = 40 * c + 20 * r + 30 - j[cam_x];
+    if (vx < 2 || vy < 2 || vx > VIEW_W - 3 || vy > VIEW_H - 3) return false;
+    if (get_square(vx, vy) != c + MAP_W * r) return false;
+    sx = vx + VIEW_X;
+    sy = vy + VIEW_Y;
+    return true;
+}
+
+// A screen point in the view where the pointer picks creature c, nearest the
+// middle of its body; false when no point does.
+bool creature_on_screen(int c, int &sx, int &sy)
+{
+    if (c < 0 || c >= CRT_COUNT || !CRT[c].in_use || !CRT[c].shown) return false;
+    const crt_rec &k = CRT[c];
+    int ax = 40 * k.x + 20 * k.y - j[cam_x] + 50 + k.draw_dx;
+    int ay = 20 * k.y - j[cam_y] + 34 + k.draw_dy - 16;
+    int keep_x = j[mouse_x], keep_y = j[mouse_y];
+    bool found = false;
+    for (int ring = 0; ring < 48 && !found; ring++)
+        for (int dy = -ring; dy <= ring && !found; dy++)
+            for (int dx = -ring; dx <= ring && !found; dx++) {
+                if (std::abs(dx) != ring && std::abs(dy) != ring) continue;
+                int x = ax + dx, y = ay + dy;
+                if (x < VIEW_X + 2 || y < VIEW_Y + 2 || x > VIEW_X + VIEW_W - 3 || y > VIEW_Y + VIEW_H - 3) continue;
+                j[mouse_x] = x;
+                j[mouse_y] = y;
+                if (sellect_crt() == c) {
+                    sx = x;
+                    sy = y;
+                    found = true;
+                }
+            }
+    j[mouse_x] = keep_x;
+    j[mouse_y] = keep_y;
+    return found;
+}
+
+// Nothing walks, strikes, dies or flies, in battle or out of it.
+bool all_still()
+{
+    if (j[crt_busy] != 0) return false;
+    for (int c = 0; c < CRT_COUNT; c++) {
+        const crt_rec &k = CRT[c];
+        if (k.in_use && (k.path_step >= 0 || k.strike_target != -1 || k.dying > 0)) return false;
+    }
+    return true;
+}
+
+void print_creatures()
+{
+    // Where the view looks: the cells at its four corners.
+    const int corner[4][2] = {{2, 2}, {VIEW_W - 3, 2}, {2, VIEW_H - 3}, {VIEW_W - 3, VIEW_H - 3}};
+    std::fprintf(stderr, "  view corners:");
+    for (const auto &p : corner) {
+        int cell = get_square(p[0], p[1]);
+        std::fprintf(stderr, " (%d,%d)", cell < 0 ? -1 : cell % MAP_W, cell < 0 ? -1 : cell / MAP_W);
+    }
+    std::fprintf(stderr, "\n  crt type side  col row    hp/max  ready init shown speed kind target\n");
+    for (int c = 0; c < CRT_COUNT; c++) {
+        const crt_rec &k = CRT[c];
+        if (!k.in_use) continue;
+        std::fprintf(stderr, "  %3d %4d %4d  %3d %3d %5d/%-5d %3d %5d %3d %5d %4d %6d\n", c, k.type, k.side, k.x, k.y, k.hp,
+                     k.max_hp, k.ready, k.initiative, k.shown, k.speed, k.attack_kind, k.strike_target);
+    }
+}
+
 void run(const Op &op)
 {
     switch (op.kind) {
@@ -233,13 +382,75 @@ void run(const Op &op)
         break;
     case OP_EXPECT: {
         checked++;
-        double actual = op.float_table ? (double)f[op.a] : (double)j[op.a];
+        double actual = value_of(op);
         if (!compare(actual, op.cmp, op.value)) {
             failures++;
             std::fprintf(stderr, "%s -- actual value %.9g\n", op.where.c_str(), actual);
         }
         break;
     }
+    case OP_UNTIL: {
+        double actual = value_of(op);
+        if (compare(actual, op.cmp, op.value)) {
+            checked++;
+            until_waited = 0;
+        } else if (++until_waited > op.c) {
+            checked++;
+            failures++;
+            until_waited = 0;
+            std::fprintf(stderr, "%s -- still %.9g after %d frames\n", op.where.c_str(), actual, op.c);
+        } else {
+            pc--;   // asked again next frame
+            wait_frames = 1;
+        }
+        break;
+    }
+    case OP_WHILE: {
+        int &began = loop_began[pc - 1];
+        if (began < 0) began = frames_seen;
+        bool go_on = compare(value_of(op), op.cmp, op.value);
+        if (go_on && frames_seen - began > op.c) {
+            failures++;
+            std::fprintf(stderr, "%s -- still going after %d frames\n", op.where.c_str(), op.c);
+            go_on = false;
+        }
+        if (!go_on) {
+            checked++;
+            began = -1;
+            pc = op.jump + 1;
+        }
+        break;
+    }
+    case OP_END:
+        pc = op.jump;
+        wait_frames = 1;   // a body that lets no frame pass still cannot spin
+        break;
+    case OP_POINT_CELL:
+    case OP_POINT_CRT: {
+        int x = 0, y = 0;
+        bool seen = op.kind == OP_POINT_CELL ? cell_on_screen(op.a, op.b, x, y) : creature_on_screen(op.a, x, y);
+        if (!seen) {
+            std::fprintf(stderr, "%s -- not in the view\n", op.where.c_str());
+            failures++;
+            break;
+        }
+        hl_add_mickeys(x - mx, y - my);
+        break;
+    }
+    case OP_PRINT: print_creatures(); break;
+    case OP_SETTLE:
+        quiet_frames = all_still() ? quiet_frames + 1 : 0;
+        if (quiet_frames < SETTLE_FRAMES && ++settle_waited <= SETTLE_LIMIT) {
+            pc--;   // asked again next frame
+            wait_frames = 1;
+            break;
+        }
+        if (quiet_frames < SETTLE_FRAMES) {
+            failures++;
+            std::fprintf(stderr, "%s -- still busy after %d frames\n", op.where.c_str(), SETTLE_LIMIT);
+        }
+        quiet_frames = settle_waited = 0;
+        break;
     case OP_SEED: srandom((uint32_t)op.a); break;
     case OP_LEVEL: make_level(1, op.a, op.b, op.c); break;
     case OP_GIVE:
@@ -273,6 +484,7 @@ int key_by_name(const std::string &name)
 bool script_parse(const std::string &text, const std::string &name, const std::string &base_dir)
 {
     ops.clear();
+    open_loops.clear();
     std::istringstream in(text);
     std::string line;
     bool ok = true;
@@ -284,6 +496,7 @@ bool script_parse(const std::string &text, const std::string &name, const std::s
         std::string where = name + ":" + std::to_string(no) + ": " + body;
         if (!parse_line(body, where, base_dir)) ok = false;
     }
+    for (size_t at : open_loops) ok = fail_parse(ops[at].where, "while without its end");
     return ok;
 }
 
@@ -309,6 +522,8 @@ void script_start(int frame_limit, int seed, bool has_seed)
     reseed = has_seed;
     failures = 0;
     checked = 0;
+    until_waited = settle_waited = quiet_frames = 0;
+    loop_began.assign(ops.size(), -1);
 }
 
 void script_frame()
