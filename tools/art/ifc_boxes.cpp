@@ -178,15 +178,27 @@ void level_row(canvas &c, int)
     draw_symbol(c, SYM_STAR, (float)c.w - 7.0f, 10.0f, 11);
 }
 
-// 116: the level-up box at (160, 100 - 10n) over the rows; the close spot is its
-// middle (x 191..209).
+// 116: the level-up box at (160, 100 - 10n) over the rows; the spot that puts it
+// away is its middle (x 191..209): a gold medallion with the rising arrow, so
+// that the box reads "Level (up) up!" rather than being cut by a close cross.
 void level_box(canvas &c, int)
 {
     plate(c, 0, 0, c.w, c.h, 0.4f, true, 360, pal::GOLD);
     fill_grain(c, 2, 2, c.w - 4, c.h - 4, pal::SLATE, 0.25f, 0.15f, 0.03f, 361);
-    text_shadow(c, 5, 6, "Level", pal::CHEER);
-    text_shadow(c, 54, 6, "up!", pal::CHEER);
-    close_boss(c, 40.0f, 10.0f, 6.0f, NORMAL);
+    text_shadow(c, 4, 6, "Level", pal::CHEER);
+    text_shadow(c, 52, 6, "up!", pal::CHEER);
+    canvas m(20, 20);
+    ellipse(m, 10.0f, 10.0f, 6.8f, 6.8f, pal::GOLD, 0.1f);
+    ellipse(m, 10.0f, 10.0f, 5.2f, 5.2f, pal::EMERALD, -0.15f);
+    // The rising arrow: a head three rows deep over a two-pixel stem.
+    for (int y = 6; y <= 8; y++)
+        for (int x = 10 - (y - 5); x < 10 + (y - 5); x++) m.set(x, y, pal::GOLD[8]);
+    for (int y = 9; y <= 13; y++) {
+        m.set(9, y, pal::GOLD[7]);
+        m.set(10, y, pal::GOLD[6]);
+    }
+    outline_outer(m, pal::INK[0]);
+    blit(c, m, 30, 0);
 }
 
 // 123 (pointer over it, points to spend), 126 (idle): an attribute's raise button
