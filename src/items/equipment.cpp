@@ -209,9 +209,7 @@ int use_item(int item, int target)
     if (k.mana > k.max_mana) k.mana = k.max_mana;
     // Condition numbers from a type file index the creature's 25 status entries.
     if (condition_ok(it.atv[ATV_CURE])) k.status[it.atv[ATV_CURE]] = 0;
-    if (condition_ok(it.atv[ATV_CAUSE])) {
-        // The condition takes hold here: cause_stts(c, atv[10], atv[11], 0).
-    }
+    if (condition_ok(it.atv[ATV_CAUSE])) cause_stts(c, it.atv[ATV_CAUSE], it.atv[ATV_CAUSE_ROUNDS], 0);
     ITEM[item].in_use = ITEM_FREE;
 
     if (tmp) {

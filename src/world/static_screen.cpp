@@ -153,7 +153,8 @@ void update_scr()
     draw_bmp_scr(68, 7, 0, 0, 1);
     wrt(18, 5, 640, 4, 3, 15, 0, 2, 1, j[gold]);
     draw_bmp_scr(j[istk_shown] == 4 ? 72 : 73, 7, 80, 0, 1);
-    // Outside battle the luck rolled for the last one is cleared here (clr_luck).
+    // Outside battle the luck rolled for the last one no longer counts.
+    if (j[battle_stage] == 0) clr_luck();
     update_stats();
     draw_party_panel();
     if (j[istk_shown] != -1) draw_istk();

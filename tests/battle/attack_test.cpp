@@ -227,6 +227,14 @@ TEST_F(Attack, LuckAndPowerFromTheRecord)
     EXPECT_TRUE(varied);
     clr_luck();
     EXPECT_EQ(CRT[c].luck, 0);
+    // The side panel's refresh keeps a battle's roll and clears it after the battle.
+    CRT[c].luck = 7;
+    j[battle_stage] = 5;
+    update_scr();
+    EXPECT_EQ(CRT[c].luck, 7);
+    j[battle_stage] = 0;
+    update_scr();
+    EXPECT_EQ(CRT[c].luck, 0);
     EXPECT_EQ(crt_power(c), 10 * 5 * 1);
     CRT[c].attack_kind = 2;
     EXPECT_EQ(crt_power(c), 100);

@@ -188,7 +188,7 @@ TEST_F(Equipment, APotionHealsToTheMaximumAndIsUsedUp)
     EXPECT_EQ(p1cr[0].belt[2], -1);
 }
 
-TEST_F(Equipment, CuresTouchOnlyConditionsAndBadNumbersTouchNothing)
+TEST_F(Equipment, CuresAndCausesTouchOnlyConditionsAndBadNumbersTouchNothing)
 {
     j[battle_on] = 1;
     creature(5, -1, 50, 100, 0, 0);
@@ -198,6 +198,12 @@ TEST_F(Equipment, CuresTouchOnlyConditionsAndBadNumbersTouchNothing)
     EXPECT_EQ(use_item(new_item(107, STK_INVENTORY, 0, 1), 5), 1);
     EXPECT_EQ(CRT[5].status[16], 0);
     EXPECT_EQ(CRT[5].hp, 50);
+    // A tonic gives its condition for its rounds, a second one starts them again.
+    usable_type(110, "Tonic", 10, {{9, -1}, {10, 17}, {11, 4}});
+    CRT[5].status[17] = 1;
+    EXPECT_EQ(use_item(new_item(110, STK_INVENTORY, 0, 1), 5), 1);
+    EXPECT_EQ(CRT[5].status[17], 4);
+    EXPECT_EQ(CRT[5].status[22], 40);
     // Numbers past the conditions would index the status table and beyond.
     CRT[5].status[24] = 9;
     crt_rec before = CRT[5];
