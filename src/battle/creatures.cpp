@@ -192,7 +192,8 @@ int new_creature(int type, int level, int side, int hp, int mana, int party_inde
     make_special_attack_item(c);
     make_EN(c);
     if (j[battle_stage] == 5) {
-        // Its luck for the battle running is rolled here (calc_luck).
+        // A creature that comes in mid-battle (a summons) rolls its luck at once.
+        calc_luck(c);
         update_scr();
     }
     update_stats();

@@ -235,6 +235,17 @@ TEST_F(Attack, LuckAndPowerFromTheRecord)
     j[battle_stage] = 0;
     update_scr();
     EXPECT_EQ(CRT[c].luck, 0);
+    // A creature that comes in while the turns run (a summons) rolls its own.
+    j[battle_stage] = 5;
+    bool lucky = false;
+    for (int i = 0; i < 20; i++) {
+        int s = new_creature(0, 5, 1, -1, -1, -1, -1, 9, 5);
+        EXPECT_LT(CRT[s].luck, 50);
+        lucky |= CRT[s].luck > 0;
+        CRT[s].in_use = 0;
+    }
+    EXPECT_TRUE(lucky);
+    j[battle_stage] = 0;
     EXPECT_EQ(crt_power(c), 10 * 5 * 1);
     CRT[c].attack_kind = 2;
     EXPECT_EQ(crt_power(c), 100);
