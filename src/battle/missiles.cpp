@@ -113,10 +113,15 @@ void do_sht()
 {
     if (j[shot_on] == 0) return;
     j[shot_on] = 2;
-    float step = j[shot_fly_pic] == 4 || j[shot_fly_pic] == 6 ? 4.0f : 8.0f;
-    f[sht_x] += step * f[sht_dx];
-    f[sht_y] += step * f[sht_dy];
-    j[shot_cell] = get_square((int)f[sht_x] - j[cam_x], (int)f[sht_y] - j[cam_y]);
+    f[sht_x] += 8 * f[sht_dx];
+    f[sht_y] += 8 * f[sht_dy];
+    // The slow looks step forward and back again, a float sum that is not quite 4 * d.
+    if (j[shot_fly_pic] == 4 || j[shot_fly_pic] == 6) {
+        f[sht_x] -= 4 * f[sht_dx];
+        f[sht_y] -= 4 * f[sht_dy];
+    }
+    // The screen position is truncated as a whole, as draw_sht does.
+    j[shot_cell] = get_square((int)(f[sht_x] - (float)j[cam_x]), (int)(f[sht_y] - (float)j[cam_y]));
     // Looks 2 and 3 leave a trail particle here (new_ani2 with animation 2 or 3).
     float gx = f[sht_x] - f[sht_x0], gy = f[sht_y] - f[sht_y0];
     float wx = f[sht_x1] - f[sht_x0], wy = f[sht_y1] - f[sht_y0];

@@ -103,6 +103,45 @@ TEST_F(Missiles, AShotAskedInFlightKeepsTheCourseAndTheMissileLands)
     EXPECT_EQ(j[shot_launch], 0);
 }
 
+TEST_F(Missiles, SlowMissilesStepForwardAndBackAndTheCellIsUnderTheScreenPosition)
+{
+    // Look 4 moves 8 on and 4 back each frame; in floats that is not 4 on, and
+    // on this course it lands a frame later than a plain 4-pixel step would.
+    sht_path(10, 10, 3, 18, 20, -1, -1);
+    float x = f[sht_x0], y = f[sht_y0], dx = f[sht_dx], dy = f[sht_dy];
+    float wx = f[sht_x1] - x, wy = f[sht_y1] - y;
+    j[shot_on] = j[shot_launch] = 1;
+    j[shot_fly_pic] = 4;
+    int frames = 0;
+    bool landed = false;
+    while (!landed && frames < 200) {
+        x += 8 * dx;
+        y += 8 * dy;
+        x -= 4 * dx;
+        y -= 4 * dy;
+        float gx = x - f[sht_x0], gy = y - f[sht_y0];
+        landed = std::sqrt(gx * gx + gy * gy) >= std::sqrt(wx * wx + wy * wy);
+        do_sht();
+        frames++;
+        ASSERT_EQ(f[sht_x], x) << frames;
+        ASSERT_EQ(f[sht_y], y) << frames;
+        ASSERT_EQ(j[shot_on] == 0, landed) << frames;
+    }
+    EXPECT_EQ(frames, 51);
+
+    // Left of the camera: -6.5 truncates to -6, which lies in column 1, not 0.
+    j[cam_x] = 56;
+    j[cam_y] = 0;
+    j[shot_on] = 1;
+    j[shot_fly_pic] = 0;
+    f[sht_x] = f[sht_x0] = f[sht_x1] = 49.5f;
+    f[sht_y] = f[sht_y0] = f[sht_y1] = 10.0f;
+    f[sht_dx] = f[sht_dy] = 0;
+    do_sht();
+    EXPECT_EQ(j[shot_cell], 1);
+    EXPECT_EQ(j[shot_on], 0);
+}
+
 TEST_F(Missiles, AnglesByQuadrant)
 {
     EXPECT_FLOAT_EQ(get_A(0, 1), 1.5708f);
