@@ -177,7 +177,8 @@ void cause_stts(int c, int index, int rounds, int poison)
 {
     if (c < 0 || c >= CRT_COUNT) return;
     crt_rec &k = CRT[c];
-    if (index >= 0 && index < CRT_STATUS) {
+    // Only conditions 0..21 exist: entry 22 is the poison strength, 23 and 24 are spare.
+    if (index >= 0 && index < CONDITIONS) {
         // A condition running already starts again at the new number of rounds.
         k.status[index] = rounds;
         // Its animation plays here (new_ani(cell, index * 10, ...)).

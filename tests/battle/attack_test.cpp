@@ -192,6 +192,11 @@ TEST_F(Attack, ConditionsRestartAndPoisonAddsUp)
     EXPECT_EQ(CRT[t].status[22], 10);
     cause_stts(t, -1, 3, 4);
     EXPECT_EQ(CRT[t].status[22], 14);
+    // Past the last condition nothing is caused: entry 22 is the poison strength.
+    cause_stts(t, 22, 3, 1);
+    cause_stts(t, 24, 3, 0);
+    EXPECT_EQ(CRT[t].status[22], 15);
+    EXPECT_EQ(CRT[t].status[24], 0);
 
     // Keen-eyed sets the hit rating to 100 whatever it was.
     CRT[t].status[3] = 2;
@@ -205,7 +210,7 @@ TEST_F(Attack, ConditionsRestartAndPoisonAddsUp)
     seed_passing(90);
     do_attack(a, t, 1, 0, 0, 0, 0, 0);
     EXPECT_EQ(CRT[t].status[20], 3);
-    EXPECT_EQ(CRT[t].status[22], 21);
+    EXPECT_EQ(CRT[t].status[22], 22);
 }
 
 TEST_F(Attack, LuckAndPowerFromTheRecord)
