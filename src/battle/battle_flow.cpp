@@ -73,6 +73,13 @@ bool place_ok(int cell)
 
 void red_tint(int c) { sdrst(c, 1, 10, -20, -20, 2, 0); }
 
+// The player's turn ends; with nobody left to act a new round is due at once.
+void end_player_turn()
+{
+    end_crt_turn();
+    if (j[cur_crt] == -1) j[battle_stage] = 4;
+}
+
 // One frame of the turn of a party creature.
 void player_turn(int c)
 {
@@ -88,7 +95,7 @@ void player_turn(int c)
     if (j[strike_crt] == -1) {
         if (reachable(mc)) D = mc;
     } else if (live(j[strike_crt]) && next_to(j[strike_crt], mc) &&
-               (reachable(mc) || (mc == k.cell && j[ptr_in_view]))) {
+               (reachable(mc) || mc == k.cell)) {
         D = mc;
     }
     if (D != -1) j[hilite_cell] = D;
@@ -125,7 +132,7 @@ void player_turn(int c)
     if (j[lmb_down]) {
         if (j[strike_crt] == -1 && D != -1 && j[aim_crt] == -1) {
             find_crpath(c, D % MAP_W, D / MAP_W);
-            end_crt_turn();
+            end_player_turn();
             return;
         }
         if (j[strike_crt] != -1 && D != -1 && k.attack_kind == 1) {
@@ -133,7 +140,7 @@ void player_turn(int c)
             k.strike_time = 0;
             // Struck from where it stands, there is no walk and the strike starts at once.
             if (D != k.cell) find_crpath(c, D % MAP_W, D / MAP_W);
-            end_crt_turn();
+            end_player_turn();
             return;
         }
         if (j[strike_crt] == -1 && j[aim_crt] != -1) {
@@ -142,13 +149,13 @@ void player_turn(int c)
             } else {
                 k.strike_time = 0;
                 k.strike_target = j[aim_crt];
-                end_crt_turn();
+                end_player_turn();
                 return;
             }
         }
     }
     if (keyr[K_S] == EDGE_RELEASED) {
-        if (j[strike_crt] == -1) end_crt_turn();
+        if (j[strike_crt] == -1) end_player_turn();
         else j[strike_crt] = -1;
     }
 }
@@ -187,7 +194,8 @@ int use_AI(int c)
 
 int foe_check(int a, int b)
 {
-    if (a == b || !live(a) || !live(b)) return 0;
+    // Sides alone decide; callers see to it that both stand in play.
+    if (a == b || a < 0 || a >= CRT_COUNT || b < 0 || b >= CRT_COUNT) return 0;
     int sa = CRT[a].side, sb = CRT[b].side;
     switch (sa) {
     case 1: return sb == 2;
@@ -203,7 +211,6 @@ void end_crt_turn()
     if (c >= 0 && c < CRT_COUNT) CRT[c].ready = 0;
     j[cur_crt] = find_turn();
     j[strike_crt] = j[aim_crt] = -1;
-    if (j[cur_crt] == -1) j[battle_stage] = 4;
 }
 
 void battle()
@@ -449,8 +456,8 @@ void battle_end_chk()
     j[placing_crt] = -1;
     j[loot_state] = 4;
     j[box_crt] = leader_crt();
-    // The natural weapons are let go and the screen flashes here
-    // (delete_special_attack_items, new_flash(32, 64, 64, 64)).
+    delete_special_attack_items();
+    // The screen flashes here (new_flash(32, 64, 64, 64)).
     play_tune("m2.mid");
     update_scr();
 }

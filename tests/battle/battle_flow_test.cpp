@@ -155,6 +155,9 @@ TEST_F(Flow, FoesAndWhoLeads)
     EXPECT_EQ(use_AI(h), 1);
     EXPECT_EQ(use_AI(al), 1);
     EXPECT_EQ(use_AI(by), 4);
+    // Sides alone decide, whether or not the records stand in play.
+    crt_dies(h2);
+    EXPECT_TRUE(foe_check(h, h2));
 }
 
 TEST_F(Flow, APlayerStrikerPicksItsFoeAndStrikesFromWhereItStands)
@@ -173,6 +176,7 @@ TEST_F(Flow, APlayerStrikerPicksItsFoeAndStrikesFromWhereItStands)
     EXPECT_EQ(j[cur_crt], me);
 
     j[ptr_crt] = -1;
+    j[ptr_in_view] = 0;
     j[mouse_cell] = cell(10, 10);   // its own cell, next to the foe
     battle();
     EXPECT_EQ(CRT[me].strike_target, foe);
@@ -223,6 +227,10 @@ TEST_F(Flow, VictoryFreesTheBattlefieldButWaitsForASkill)
     member(1);
     int m = new_creature(0, 1, 1, -1, -1, 1, -1, 11, 10);
     int foe = at(12, 10, 2);
+    int claws = new_item_num();
+    ITEM[claws].in_use = ITEM_LIVE;
+    ITEM[claws].origin = ORIGIN_TEMP;
+    CRT[lead].equipment[0] = claws;
     j[battle_on] = 1;
     j[battle_stage] = 5;
     battle_end_chk();
@@ -242,6 +250,9 @@ TEST_F(Flow, VictoryFreesTheBattlefieldButWaitsForASkill)
     EXPECT_FALSE(CRT[m].in_use);
     EXPECT_EQ(p1cr[1].crt, -1);
     EXPECT_EQ(p1cr[1].hp, 3);
+    // Natural weapons do not outlive the battle.
+    EXPECT_EQ(ITEM[claws].in_use, ITEM_FREE);
+    EXPECT_EQ(CRT[lead].equipment[0], -1);
 }
 
 TEST_F(Flow, AFallenLeaderHandsOverOnceAndAWipeLeavesItBe)
@@ -260,6 +271,25 @@ TEST_F(Flow, AFallenLeaderHandsOverOnceAndAWipeLeavesItBe)
     CRT[m2].hp = CRT[m1].hp = 0;
     find_new_mcr();
     EXPECT_EQ(j[leader], 2);
+}
+
+TEST_F(Flow, AfterTheComputersLastTurnTheRoundEndsOneStepLater)
+{
+    int c = at(20, 20, 2), foe = at(40, 40, 1);
+    CRT[foe].ready = 0;
+    j[battle_on] = 1;
+    j[battle_stage] = 5;
+    j[cur_crt] = c;
+    battle();
+    EXPECT_EQ(CRT[c].ready, 0);
+    EXPECT_EQ(j[cur_crt], -1);
+    EXPECT_EQ(j[battle_stage], 5);
+    battle();
+    EXPECT_EQ(j[battle_stage], 4);
+    EXPECT_EQ(CRT[c].ready, 0);
+    battle();
+    EXPECT_EQ(j[battle_stage], 5);
+    EXPECT_TRUE(CRT[foe].ready);
 }
 
 TEST_F(Flow, TheComputerStrikesTheStrongestReachableFoeLowerIndexAmongEquals)
