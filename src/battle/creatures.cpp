@@ -88,7 +88,6 @@ void advance_numbers(int c)
         k.miss_timer++;
         if (k.miss_timer == 49 || k.miss_timer == 99) k.miss_timer = 0;
     }
-    if (k.info_fade > 0) k.info_fade--;
     for (int n = 0; n < CRT_HIT_NUMS; n++) {
         uint8_t &t = k.hit_num_timer[n];
         if (t > 1) {
@@ -98,6 +97,8 @@ void advance_numbers(int c)
             t = 2;
         }
     }
+    // Lowered after the rising numbers have held it at 50.
+    if (k.info_fade != 0) k.info_fade--;
 }
 
 // Hit points gone: the creature falls, fades out and is taken away.
@@ -256,8 +257,8 @@ void set_us()
     for (int pass = 0; pass < 2; pass++)
         for (int c = 0; c < CRT_COUNT; c++) {
             const crt_rec &k = CRT[c];
-            if (!k.in_use || !k.shown || (k.flying != 0) != (pass == 1) || !cell_ok(k.x, k.y)) continue;
-            (pass == 0 ? us : us2)[k.x + MAP_W * k.y] = (int8_t)c;
+            if (!k.in_use || !k.shown || (k.flying != 0) != (pass == 1) || k.cell < 0 || k.cell >= MAP_CELLS) continue;
+            (pass == 0 ? us : us2)[k.cell] = (int8_t)c;
         }
 }
 
@@ -319,7 +320,7 @@ int get_crt_pix(int pic, int group, int px, int py, int facing, int c)
     if (c >= 0 && c == j[ptr_crt]) return 1;
     // Mirrored as the drawing mirrors it.
     int col = facing != 1 ? s.width - 1 - px : px;
-    return swad[s.start + py * s.width + col] != 0 ? 1 : 0;
+    return swad[s.start + py * s.width + col];
 }
 
 int sellect_crt()

@@ -265,12 +265,12 @@ void crt_walk(int c)
                 k.step_dir = (int8_t)dir;
                 k.x = n % MAP_W;
                 k.y = n / MAP_W;
-                k.step_time += 1.8f;
+                k.step_time += 1.8;
             } else {
                 stop_walk(k);
             }
         } else if (k.path_step != -1) {
-            k.step_time += 1.8f;
+            k.step_time += 1.8;
         }
     }
 

@@ -90,6 +90,10 @@ TEST_F(Creatures, OccupancyHoldsTheHigherIndexAndKeepsFliersApart)
     EXPECT_EQ(us[cell(40, 40)], 1);
     EXPECT_EQ(us2[cell(40, 40)], bat);
     EXPECT_EQ(us[cell(41, 40)], -1);
+    // Entered at the cell the frame update keeps.
+    CRT[0].cell = cell(42, 40);
+    set_us();
+    EXPECT_EQ(us[cell(42, 40)], 0);
 }
 
 TEST_F(Creatures, FloatingNumbersRiseSixteenFramesApartAndAnEleventhIsDropped)
@@ -101,7 +105,7 @@ TEST_F(Creatures, FloatingNumbersRiseSixteenFramesApartAndAnEleventhIsDropped)
     for (int f = 0; f < 16; f++) crtr_main();
     EXPECT_EQ(k.hit_num_timer[0], 17);
     EXPECT_EQ(k.hit_num_timer[1], 1);
-    EXPECT_EQ(k.info_fade, 50);
+    EXPECT_EQ(k.info_fade, 49);   // held at 50 by the rising numbers, then lowered
     crtr_main();
     EXPECT_EQ(k.hit_num_timer[1], 2);
     for (int f = 0; f < 32; f++) crtr_main();
@@ -114,9 +118,9 @@ TEST_F(Creatures, AMirroredCreatureIsHitWhereItsMirrorImageIsDrawn)
     use_pictures({{3, 600, 12, 4, [](int x, int) { return x == 11 ? 5 : 0; }}});
     int c = new_creature(10, 1, 3, -1, -1, -1, -1, 50, 50);
     // px and py are measured from the sprite's bottom centre.
-    EXPECT_EQ(get_crt_pix(600, 3, 5, -1, 1, c), 1);
+    EXPECT_EQ(get_crt_pix(600, 3, 5, -1, 1, c), 5);   // the pixel's own byte
     EXPECT_EQ(get_crt_pix(600, 3, -6, -1, 1, c), 0);
-    EXPECT_EQ(get_crt_pix(600, 3, -6, -1, -1, c), 1);
+    EXPECT_EQ(get_crt_pix(600, 3, -6, -1, -1, c), 5);
     EXPECT_EQ(get_crt_pix(600, 3, 5, -1, -1, c), 0);
     EXPECT_EQ(get_crt_pix(600, 3, 6, -1, 1, c), 0);
     // The creature already under the pointer counts over its whole rectangle.
@@ -129,6 +133,7 @@ TEST_F(Creatures, AMirroredCreatureIsHitWhereItsMirrorImageIsDrawn)
     j[cam_y] = 900;
     CRT[c].x = 30;
     CRT[c].y = 50;
+    CRT[c].cell = 30 + MAP_W * 50;
     CRT[c].pic_base = 600;
     int f = new_creature(10, 1, 3, -1, -1, -1, -1, 30, 50);
     CRT[f].pic_base = 600;

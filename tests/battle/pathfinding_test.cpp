@@ -114,7 +114,9 @@ TEST_F(Paths, StepsTake23Or32FramesAndANewPathWaitsForTheStepInProgress)
     walk_frames(c, 1);
     EXPECT_EQ(CRT[c].cell, cell(51, 50));   // the cell is taken as the step begins
     EXPECT_EQ(CRT[c].draw_dx, -38);         // while the sprite slides in from the old one
-    walk_frames(c, 22);
+    walk_frames(c, 2);
+    EXPECT_EQ(CRT[c].step_time, 5.4f);      // 1.8 added as written, each frame
+    walk_frames(c, 20);
     EXPECT_EQ(CRT[c].step_dir, 2);
     walk_frames(c, 1);
     EXPECT_EQ(CRT[c].step_dir, 8);          // the diagonal begins in frame 24
