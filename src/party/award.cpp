@@ -63,40 +63,6 @@ void free_crt(int c)
     cr.in_use = 0;
 }
 
-// After the battle the leader walks on as a fresh creature at the same cell:
-// the level its character now has and none of the battle's leftovers.
-void refresh_leader_crt(int c)
-{
-    crt_rec &cr = CRT[c];
-    cr.level = p1cr[j[leader]].level;
-    cr.side = 1;
-    cr.shown = 1;
-    cr.ready = 1;
-    cr.range_penalty = 0;
-    cr.strike_target = -1;
-    cr.miss_timer = 0;
-    for (int k = 0; k < CRT_HIT_NUMS; k++) {
-        cr.hit_num_timer[k] = 0;
-        cr.hit_num_value[k] = 0;
-        cr.hit_num_colour[k] = 0;
-    }
-    cr.dying = 0;
-    cr.info_fade = 0;
-    cr.draw_dx = cr.draw_dy = 0;
-    cr.step_dir = 0;
-    cr.frame = 0;
-    for (int32_t &p : cr.path) p = -1;
-    cr.path_step = -1;
-    cr.step_time = 0;
-    cr.walk_count = 0;
-    for (int32_t &s : cr.status) s = 0;
-    for (int32_t &e : cr.effect) e = 0;
-    cr.tint_mode = 0;
-    cr.tint_r = cr.tint_g = cr.tint_b = 0;
-    cr.tint_rate = 2;
-    cr.tint_extra = 1;
-}
-
 // The award: loot from the spawner, gold, experience shared out, the field cleared.
 void award()
 {
@@ -105,8 +71,9 @@ void award()
     int s = j[loot_spawner];
     if (s >= 0 && s < SPAWNER_COUNT)
         for (int k = 0; k < SPAWNER_LOOT; k++) {
+            // Every entry rolls its chance; an empty one (-1) then makes nothing.
             int type = crt_spawner[s].loot_items[k];
-            if (type >= 0 && chance_passes(crt_spawner[s].loot_chances[k])) new_item(type, STK_LOOT, 0, -1);
+            if (chance_passes(crt_spawner[s].loot_chances[k]) && type >= 0) new_item(type, STK_LOOT, 0, -1);
         }
     j[gold] = saturate((long long)j[gold] + j[battle_gold]);
     // With nobody in the party there is no one to share among.
@@ -118,10 +85,17 @@ void award()
         int lev = find_lev(p1cr[m].exp);
         if (lev > p1cr[m].level) p1cr[m].level = lev;
     }
+    // The leader walks on as a fresh creature at the same cell, at the level its
+    // character now has and with none of the battle's leftovers.
     int lc = member_crt(j[leader]);
+    int lx = lc >= 0 ? CRT[lc].x : 0, ly = lc >= 0 ? CRT[lc].y : 0;
     for (int k = 0; k < CRT_COUNT; k++)
-        if (CRT[k].in_use && CRT[k].side != 4 && k != lc) free_crt(k);
-    if (lc >= 0) refresh_leader_crt(lc);
+        if (CRT[k].in_use && CRT[k].side != 4) free_crt(k);
+    if (lc >= 0) {
+        const p1cr_rec &p = p1cr[j[leader]];
+        int c = new_creature(p.crt_type, p.level, 1, p.hp, p.mana, j[leader], -1, lx, ly);
+        if (j[box_crt] == lc) j[box_crt] = c;
+    }
     update_scr();
     j[loot_state] = 1;
 }
@@ -219,7 +193,7 @@ void take_crtstash(int creature)
         if (!in.read_int(&v)) return;
     for (int d = 0; d < STASH_DROPS; d++) {
         int type = row[3 * d], min_lev = row[3 * d + 1], chance = row[3 * d + 2];
-        if (type >= 0 && min_lev <= lev && chance_passes(chance)) new_item(type, STK_LOOT, 0, -1);
+        if (min_lev <= lev && chance_passes(chance) && type >= 0) new_item(type, STK_LOOT, 0, -1);
     }
     j[battle_gold] = saturate((long long)j[battle_gold] + row[30] + (long long)row[31] * lev);
     j[battle_exp] = saturate((long long)j[battle_exp] + row[32] + (long long)row[33] * lev);

@@ -68,7 +68,6 @@ int load_p1cr(int n)
     r.sel_skill = -1;
     r.skill_mode = 1;
     r.attr_points = NEW_ATTR_POINTS;
-    r.prev_level = level;
     for (int32_t &b : r.belt) b = -1;
     for (int32_t &e : r.eqp) e = -1;
     p1cr[u] = r;

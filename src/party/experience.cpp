@@ -22,22 +22,36 @@ int exp_bonus(int member)
     return ITEM[pen].atv[ATV_EXP_BONUS];
 }
 
-// After a level-up the member is whole again.  The leader's creature takes the
-// new level and is healed; the others have no creature outside battle and keep
-// "full" (-1), which their next creature turns into its maximum.
+// After a level-up the member is whole again, at the new level's maximum.  The
+// leader's creature takes the new level and is healed; any other member is
+// measured on a creature made for the moment and taken away again.
 void heal_after_level_up(int member)
 {
     p1cr_rec &p = p1cr[member];
     int c = member == j[leader] ? member_crt(member) : -1;
-    if (c < 0) {
-        p.hp = -1;
-        p.mana = -1;
+    if (c >= 0) {
+        CRT[c].level = p.level;
+        update_stats();
+        p.hp = CRT[c].max_hp;
+        p.mana = CRT[c].max_mana;
+        CRT[c].hp = CRT[c].max_hp;
         return;
     }
-    CRT[c].level = p.level;
+    // A creature of its own (in a battle) keeps its link to the member.
+    int own = member_crt(member);
+    c = new_creature(p.crt_type, p.level, 1, -1, -1, member, -1, 0, 0);
+    if (c < 0) {
+        // No room to measure it: "full", which its next creature turns into the maximum.
+        p.hp = -1;
+        p.mana = -1;
+        p.crt = own;
+        return;
+    }
+    update_stats();
     p.hp = CRT[c].max_hp;
     p.mana = CRT[c].max_mana;
-    CRT[c].hp = CRT[c].max_hp;
+    free_tmp_crt(c);
+    p.crt = own;
 }
 
 }  // namespace

@@ -84,6 +84,15 @@ protected:
         do_lev_ups();
     }
 
+    // Whether exactly n draws were taken since srandom(seed).
+    static bool drew(unsigned seed, int n)
+    {
+        int next = hm::random();
+        hm::srandom(seed);
+        for (int k = 0; k < n; k++) hm::random();
+        return hm::random() == next;
+    }
+
     static uint16_t view(int x, int y) { return vs[y * VIEW_W + x]; }
     static uint16_t colour(int c) { return jpal_buf[c]; }
 
@@ -178,6 +187,46 @@ TEST_F(Award, AWonBattlePaysOutAndShowsItsLoot)
     EXPECT_EQ(left, 1);
 }
 
+TEST_F(Award, TheAwardRollsEveryLootEntryAndMakesTheLeaderAnew)
+{
+    write_file("crtinf.txt", read_file(home + "/crtinf.txt"));
+    member(0, 1, "Solo");
+    p1cr[0].crt_type = 0;
+    int lc = new_creature(0, 1, 1, 4, -1, 0, -1, 12, 7);
+    ASSERT_EQ(lc, 0);
+    CRT[lc].facing = 0;
+    creature(1, 2, -1, -1);
+    spawner_rec &sp = crt_spawner[0];
+    const int items[5] = {-1, -1, 100, -1, -1};
+    const int chances[5] = {0, 100, 0, 50, 0};
+    std::memcpy(sp.loot_items, items, sizeof items);
+    std::memcpy(sp.loot_chances, chances, sizeof chances);
+    j[loot_spawner] = 0;
+    j[battle_exp] = 20;   // one level
+    j[box_crt] = lc;
+    j[loot_state] = LOOT_AWARD + 1;
+    hm::srandom(5);
+    frame(0, 0, false);
+    ASSERT_EQ(j[loot_state], 1);
+    EXPECT_EQ(istk_count(STK_LOOT), 0);
+    // Five loot rolls, then the leader's new creature rolls which way it faces.
+    int c = member_crt(0);
+    ASSERT_GE(c, 0);
+    EXPECT_TRUE(drew(5, 6));
+    hm::srandom(5);
+    for (int k = 0; k < 5; k++) hm::random();
+    EXPECT_EQ(CRT[c].facing, hm::random() % 2 == 0 ? -1 : 1);
+    EXPECT_EQ(j[box_crt], c);
+    EXPECT_EQ(CRT[c].x, 12);
+    EXPECT_EQ(CRT[c].y, 7);
+    EXPECT_EQ(CRT[c].cell, 712);
+    // It walks on at the new level, healed to that level's maximum.
+    EXPECT_EQ(CRT[c].level, 2);
+    EXPECT_EQ(CRT[c].hp, CRT[c].max_hp);
+    EXPECT_EQ(p1cr[0].hp, CRT[c].max_hp);
+    EXPECT_EQ(CRT[1].in_use, 0);
+}
+
 TEST_F(Award, AnEmptyLootScreenStaysUntilClosed)
 {
     member(0, 1, "Solo");
@@ -223,6 +272,13 @@ TEST_F(Award, ADyingFoeLeavesItsStash)
     write_file("crtstash.txt", row0 + "  3 2  10 4\n100 1 100  7 7\n");
     creature(8, 2, -1, -1);
     CRT[8].type = 0;
+    // Every drop the creature's level allows rolls its chance, empty ones (-1) too:
+    // eight of the ten at level 0, and the sure empty one makes nothing.
+    CRT[8].level = 0;
+    hm::srandom(11);
+    take_crtstash(8);
+    EXPECT_TRUE(drew(11, 8));
+    EXPECT_EQ(istk_count(STK_LOOT), 0);
     CRT[8].level = 3;
     j[battle_gold] = 1;
     j[battle_exp] = 2;

@@ -81,6 +81,7 @@ TEST_F(Party, ANewCharacterStartsFromItsFileAlone)
     for (int32_t b : p.belt) EXPECT_EQ(b, -1);
     for (const skill_rec &s : p.skills) EXPECT_EQ(s.known, 0);
     for (int32_t s : p.spare) EXPECT_EQ(s, 0);
+    EXPECT_EQ(p.prev_level, 0);   // part of the zeroed block
     EXPECT_EQ(load_p1cr(7), 1);
 }
 
@@ -132,7 +133,6 @@ TEST_F(Party, SeveralLevelsInOneAward)
     EXPECT_EQ(p.gained_points, 6);
     EXPECT_EQ(p.skill_points, 7);
     EXPECT_EQ(p.attr_points, 2);
-    EXPECT_EQ(p.hp, -1);   // whole again when its next creature is made
     EXPECT_EQ(j[lev_up_show], 1);
     // Levels 20 and on earn 6 a step.
     member(3, 19);
@@ -157,28 +157,44 @@ TEST_F(Party, ALevelAheadOfItsExperienceNeverFalls)
     EXPECT_EQ(p1cr[0].exp, 305);
 }
 
-TEST_F(Party, TheLeadersCreatureTakesTheNewLevelAndIsHealed)
+TEST_F(Party, ALevelUpHealsToTheNewLevelsMaximum)
 {
+    write_file("crtinf.txt", read_file(home + "/crtinf.txt"));
+    // The leader: its creature takes the new level and both are whole at its new maximum.
     member(1, 1);
+    p1cr[1].crt_type = 0;
     j[leader] = 1;
-    CRT[6].in_use = 1;
-    CRT[6].party_index = 1;
-    CRT[6].level = 1;
-    CRT[6].max_hp = 140;
-    CRT[6].hp = 30;
-    CRT[6].max_mana = 50;
-    p1cr[1].crt = 6;
+    int lc = new_creature(0, 1, 1, 5, 0, 1, -1, 3, 3);
+    ASSERT_GE(lc, 0);
+    int old_max = CRT[lc].max_hp;
     recieve_exp(1, 20);
-    EXPECT_EQ(CRT[6].level, 2);
-    EXPECT_EQ(CRT[6].hp, 140);
-    EXPECT_EQ(p1cr[1].hp, 140);
-    EXPECT_EQ(p1cr[1].mana, 50);
-    // A link the creature does not return belongs to someone else: left alone.
-    CRT[6].party_index = 4;
+    EXPECT_EQ(CRT[lc].level, 2);
+    EXPECT_GT(CRT[lc].max_hp, old_max);
+    EXPECT_EQ(CRT[lc].hp, CRT[lc].max_hp);
+    EXPECT_EQ(p1cr[1].hp, CRT[lc].max_hp);
+    EXPECT_EQ(p1cr[1].mana, CRT[lc].max_mana);
+
+    // Anyone else is measured on a creature made for the moment, which is gone again.
+    member(2, 1);
+    p1cr[2].crt_type = 0;
+    recieve_exp(2, 80 - 60 + 30);   // 1 to 3
+    int in_use = 0;
+    for (int c = 0; c < CRT_COUNT; c++) in_use += CRT[c].in_use;
+    EXPECT_EQ(in_use, 1);
+    EXPECT_EQ(p1cr[2].crt, -1);
+    int probe = new_creature(0, 3, 1, -1, -1, 2, -1, 0, 0);
+    ASSERT_GE(probe, 0);
+    EXPECT_EQ(p1cr[2].hp, CRT[probe].max_hp);
+    EXPECT_EQ(p1cr[2].mana, CRT[probe].max_mana);
+    free_tmp_crt(probe);
+
+    // A leader's link the creature does not return belongs to someone else: left alone.
+    CRT[lc].party_index = 4;
     recieve_exp(1, 30);
     EXPECT_EQ(p1cr[1].level, 3);
-    EXPECT_EQ(CRT[6].level, 2);
-    EXPECT_EQ(p1cr[1].hp, -1);
+    EXPECT_EQ(CRT[lc].level, 2);
+    EXPECT_EQ(CRT[lc].in_use, 1);
+    EXPECT_EQ(p1cr[1].crt, -1);
 }
 
 TEST_F(Party, WeightLeftCountsLiveInventoryItems)
