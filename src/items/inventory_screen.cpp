@@ -236,7 +236,7 @@ bool click(int x, int y)
         return true;
     }
     if (inside(x, y, 20, 199, ROW_Y, 390)) {
-        int item = istk_row_item((y - ROW_Y) / ROW_H);
+        int item = istk_row_entry((y - ROW_Y) / ROW_H);
         if (item < 0) return false;
         j[istk_sel] = item;
         return true;
@@ -246,7 +246,6 @@ bool click(int x, int y)
         if (cls == 0 || cls == j[cata_class]) return false;
         make_cata_istk(cls, STK_CATALOGUE);
         j[cata_class] = cls;
-        j[istk_scroll] = 0;
         j[istk_sel] = -1;
         return true;
     }
@@ -281,7 +280,7 @@ bool click(int x, int y)
 
 }  // namespace
 
-int istk_row_item(int r)
+int istk_row_entry(int r)
 {
     int stack = j[istk_shown];
     if (!stack_ok(stack) || r < 0 || r >= ISTK_ROWS) return -1;
@@ -289,6 +288,12 @@ int istk_row_item(int r)
     int e = j[istk_scroll] + r;
     if (e < 0 || e >= ISTK_SIZE) return -1;
     int item = ISTK[stack].item[e];
+    return item_ok(item) ? item : -1;
+}
+
+int istk_row_item(int r)
+{
+    int item = istk_row_entry(r);
     return live(item) ? item : -1;
 }
 

@@ -73,6 +73,13 @@ TEST_F(Inventory, ScrollingStopsAtBothEndsAndRowsPastTheStackAreEmpty)
     EXPECT_EQ(istk_row_item(4), anvil);
     click(100, 270 + 24 * 4 + 10);
     EXPECT_EQ(j[istk_sel], anvil);
+    // A freed item's row is drawn empty but is still an entry: a click selects it.
+    int freed = new_item(101, STK_LOOT, 0, 2);
+    ITEM[freed].in_use = 0;
+    j[istk_scroll] = 0;
+    click(100, 282);
+    EXPECT_EQ(j[istk_sel], freed);
+    EXPECT_EQ(istk_row_item(0), -1);
 }
 
 TEST_F(Inventory, AnItemExactlyAsHeavyAsTheRoomLeftCanBeTaken)
@@ -206,6 +213,20 @@ TEST_F(Inventory, OnlyAnItemOfTheShownListIsActedOn)
     EXPECT_EQ(stack_entries(STK_INVENTORY, mine), 1);
     click(370, 282);
     EXPECT_EQ(j[istats_open], 0);
+}
+
+TEST_F(Inventory, TheCatalogueTabsChangeTheClassButNotTheScroll)
+{
+    j[istk_shown] = STK_CATALOGUE;
+    j[cata_class] = ITEM_EQUIPMENT;
+    j[istk_scroll] = 10;
+    j[istk_sel] = 5;
+    click(10, 280);
+    EXPECT_EQ(j[istk_sel], 5) << "the shown class's tab does nothing";
+    click(10, 300);
+    EXPECT_EQ(j[cata_class], ITEM_USABLE);
+    EXPECT_EQ(j[istk_sel], -1);
+    EXPECT_EQ(j[istk_scroll], 10);
 }
 
 TEST_F(Inventory, TheChestsSecondTabOffersWhatMayGoIn)
