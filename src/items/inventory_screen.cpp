@@ -374,7 +374,7 @@ void draw_istats(int item)
             row++;
         }
         if (row == 0) wrt(390, 285, SCR_W, 13, TF_NEEDS, C_NOTE, 0, 2, 0);
-    } else {
+    } else if (it.item_class == ITEM_USABLE) {
         stat_line(y, 0, TF_ATTRS, 12, it.atv[ATV_WEIGHT]);
         if (it.atv[ATV_HEAL]) stat_line(y, 0, TF_USABLE, C_HEAL, it.atv[ATV_HEAL]);
         if (it.atv[ATV_HEAL_PCT]) stat_line(y, 1, TF_USABLE, C_HEAL, it.atv[ATV_HEAL_PCT]);

@@ -321,5 +321,22 @@ TEST_F(InventoryScreen, TheWearButtonIsDisabledInBattleAndShowsUnmetNeeds)
     EXPECT_FALSE(shows(26, 322, 292));
 }
 
+TEST_F(InventoryScreen, AnItemOfNeitherClassShowsOnlyItsPrice)
+{
+    int item = new_item(8, STK_INVENTORY, 0, 1);   // a draught
+    ASSERT_GE(item, 0);
+    ITEM[item].item_class = 0;
+    ITEM[item].atv[ATV_WEIGHT] = 5;
+    draw_istats(item);
+    auto ink = [](int y0, int y1) {
+        for (int y = y0; y < y1; y++)
+            for (int x = 224; x < 350; x++)
+                if (scr_buf[y * SCR_W + x]) return true;
+        return false;
+    };
+    EXPECT_TRUE(ink(276, 285)) << "the price on the first line";
+    EXPECT_FALSE(ink(285, 300)) << "no weight line before it";
+}
+
 }  // namespace
 }  // namespace hm
