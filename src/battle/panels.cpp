@@ -64,10 +64,11 @@ void draw_list_row(int c, int r)
     if (mark >= 0) draw_bmp_scr(mark, UI, 25, y, 1);
     bool shown = c == j[box_crt];
     int gap = 4 + char_width(' ');
-    int w = write_name(c, 43, y + 5, shown ? C_SEL_DARK : C_DIM);
-    wnum(43 + w + gap, y + 5, CRT[c].eff_level, shown ? C_SEL_DARK : C_DIM, 0, 2);
-    write_name(c, 42, y + 4, shown ? C_SEL : C_DIM_PAIR);
-    wnum(42 + w + gap, y + 4, CRT[c].eff_level, shown ? C_SEL : C_DIM_PAIR, 0, 2);
+    // The text, then its shadow one pixel to the right.
+    int w = write_name(c, 42, y, shown ? C_SEL_DARK : C_DIM);
+    wnum(42 + w + gap, y, CRT[c].eff_level, shown ? C_SEL_DARK : C_DIM, 0, 2);
+    write_name(c, 43, y, shown ? C_SEL : C_DIM_PAIR);
+    wnum(43 + w + gap, y, CRT[c].eff_level, shown ? C_SEL : C_DIM_PAIR, 0, 2);
 }
 
 // The second page: one line per running condition and skill effect, as many as
@@ -174,7 +175,7 @@ void draw_crtbox()
     if (j[crtbox_page] == 2) {
         draw_bmp_scr(PIC_CONDITIONS_PAGE, UI, 220, 270, 1);
         draw_conditions(c);
-    } else {
+    } else if (j[crtbox_page] == 1) {
         draw_bmp_scr(PIC_STATS_PAGE, UI, 220, 270, 1);
         draw_crtstats(c, 225, 290);
     }

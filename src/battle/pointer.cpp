@@ -42,28 +42,18 @@ bool over_inventory_button(int x, int y)
     if (stack < 0 || stack >= ISTK_COUNT) return false;
     if (x > 199 && x < 220)
         return (y > 270 && y < 330 && j[istk_scroll] > 0) || (y > 330 && y < 390 && j[istk_scroll] < ISTK_SCROLL_MAX);
-    if (x > 20 && x < 199 && y > 270 && y < 390) return istk_row_item((y - 270) / 24) >= 0;
-    if (x > 0 && x < 20) {
-        if (y > 350 && y < 390) return true;
-        if (stack == STK_CATALOGUE)
-            return (y > 270 && y < 290 && j[cata_class] != ITEM_EQUIPMENT) ||
-                   (y > 290 && y < 310 && j[cata_class] != ITEM_USABLE);
-        if (stack == STK_CHEST_PUT) return y > 270 && y < 290;
-        if (stack == STK_CHEST) return y > 290 && y < 310 && istk_may_put_in();
-        return false;
-    }
-    int sel = j[istk_sel];
-    if (!istk_sel_listed()) return false;
-    if (j[istats_open]) return x > 386 && x < 418 && y > 356 && y < 388;
-    if (x > 322 && x < 418 && y > 274 && y < 290) return true;
-    return x > 322 && x < 418 && y > 292 && y < 308 && istk_action_possible(stack, sel);
+    if (x > 20 && x < 199 && y > 270 && y < 390) return istk_row_entry((y - 270) / 24) >= 0;
+    // The catalogue's two tabs; the close button and the chest's tabs keep the arrow.
+    if (x > 0 && x < 20) return stack == STK_CATALOGUE && y > 270 && y < 310 && y != 290;
+    if (!istk_sel_listed() || j[istats_open]) return false;
+    return x > 322 && x < 418 && y > 292 && y < 308 && istk_action_possible(stack, j[istk_sel]);
 }
 
 bool over_crtbox_button(int x, int y)
 {
     if (inside(x, y, 401, 419, 271, 329)) return j[crtbox_page] != 1;
     if (inside(x, y, 401, 419, 331, 389)) return j[crtbox_page] != 2;
-    if (inside(x, y, 200, 219, 271, 329)) return j[crtbox_first] > 0;
+    if (inside(x, y, 200, 219, 271, 329)) return true;
     if (inside(x, y, 200, 219, 331, 389)) return j[crtbox_first] < CRTBOX_HAND_MAX;
     if (inside(x, y, 21, 198, 271, 389)) return crtbox_listed(j[crtbox_first] + (y - 270) / 24) >= 0;
     return false;
@@ -98,10 +88,8 @@ void mouse_ptr()
     if (!shown_ok(m) && over_party_row(x, y)) pic = hand;
     if (shown_ok(m) && inside(x, y, 441, 619, 17, 135)) pic = hand;
     if (shown_ok(m) && over_slot(m, x, y)) pic = hand;
-    if (shown_ok(m) && !j[battle_on] && inside(x, y, 471, 589, 243, 261)) pic = hand;
     if (over_inventory_button(x, y)) pic = hand;
     if (j[crtbox_on] && over_crtbox_button(x, y)) pic = hand;
-    if (j[battle_stage] == 3 && inside(x, y, 21, 99, 251, 259)) pic = hand;
     if (j[battle_stage] == 0 && j[ptr_in_view] && leaves_level(j[mouse_cell])) pic = PTR_LEAVE;
     if (j[ptr_in_view] && j[battle_on] && j[ptr_crt] != -1) pic = PTR_TARGET;
     if (j[rmb_held] && (x < 21 || x > 419 || y < 21 || y > 259)) pic = PTR_SCROLL;

@@ -236,7 +236,7 @@ bool click(int x, int y)
         return true;
     }
     if (inside(x, y, 20, 199, ROW_Y, 390)) {
-        int item = istk_row_item((y - ROW_Y) / ROW_H);
+        int item = istk_row_entry((y - ROW_Y) / ROW_H);
         if (item < 0) return false;
         j[istk_sel] = item;
         return true;
@@ -246,7 +246,6 @@ bool click(int x, int y)
         if (cls == 0 || cls == j[cata_class]) return false;
         make_cata_istk(cls, STK_CATALOGUE);
         j[cata_class] = cls;
-        j[istk_scroll] = 0;
         j[istk_sel] = -1;
         return true;
     }
@@ -281,7 +280,7 @@ bool click(int x, int y)
 
 }  // namespace
 
-int istk_row_item(int r)
+int istk_row_entry(int r)
 {
     int stack = j[istk_shown];
     if (!stack_ok(stack) || r < 0 || r >= ISTK_ROWS) return -1;
@@ -289,6 +288,12 @@ int istk_row_item(int r)
     int e = j[istk_scroll] + r;
     if (e < 0 || e >= ISTK_SIZE) return -1;
     int item = ISTK[stack].item[e];
+    return item_ok(item) ? item : -1;
+}
+
+int istk_row_item(int r)
+{
+    int item = istk_row_entry(r);
     return live(item) ? item : -1;
 }
 
@@ -369,7 +374,7 @@ void draw_istats(int item)
             row++;
         }
         if (row == 0) wrt(390, 285, SCR_W, 13, TF_NEEDS, C_NOTE, 0, 2, 0);
-    } else {
+    } else if (it.item_class == ITEM_USABLE) {
         stat_line(y, 0, TF_ATTRS, 12, it.atv[ATV_WEIGHT]);
         if (it.atv[ATV_HEAL]) stat_line(y, 0, TF_USABLE, C_HEAL, it.atv[ATV_HEAL]);
         if (it.atv[ATV_HEAL_PCT]) stat_line(y, 1, TF_USABLE, C_HEAL, it.atv[ATV_HEAL_PCT]);

@@ -175,6 +175,9 @@ constexpr int ISTK_SCROLL_MAX = 295; // the list scrolls 0..295 in steps of 5
 // The item in list row r of the shown stack when it is live, else -1 (rows past
 // the stack's 200 entries are empty).
 int istk_row_item(int r);
+// The entry in list row r that a click selects: an item index, live or freed; -1
+// for an empty entry and rows past the stack.
+int istk_row_entry(int r);
 int istk_sel_listed();   // 1 when istk_sel is a live item of the shown stack
 // 1 when the action button would act on `item` of `stack` now.
 int istk_action_possible(int stack, int item);

@@ -73,6 +73,13 @@ TEST_F(Inventory, ScrollingStopsAtBothEndsAndRowsPastTheStackAreEmpty)
     EXPECT_EQ(istk_row_item(4), anvil);
     click(100, 270 + 24 * 4 + 10);
     EXPECT_EQ(j[istk_sel], anvil);
+    // A freed item's row is drawn empty but is still an entry: a click selects it.
+    int freed = new_item(101, STK_LOOT, 0, 2);
+    ITEM[freed].in_use = 0;
+    j[istk_scroll] = 0;
+    click(100, 282);
+    EXPECT_EQ(j[istk_sel], freed);
+    EXPECT_EQ(istk_row_item(0), -1);
 }
 
 TEST_F(Inventory, AnItemExactlyAsHeavyAsTheRoomLeftCanBeTaken)
@@ -208,6 +215,20 @@ TEST_F(Inventory, OnlyAnItemOfTheShownListIsActedOn)
     EXPECT_EQ(j[istats_open], 0);
 }
 
+TEST_F(Inventory, TheCatalogueTabsChangeTheClassButNotTheScroll)
+{
+    j[istk_shown] = STK_CATALOGUE;
+    j[cata_class] = ITEM_EQUIPMENT;
+    j[istk_scroll] = 10;
+    j[istk_sel] = 5;
+    click(10, 280);
+    EXPECT_EQ(j[istk_sel], 5) << "the shown class's tab does nothing";
+    click(10, 300);
+    EXPECT_EQ(j[cata_class], ITEM_USABLE);
+    EXPECT_EQ(j[istk_sel], -1);
+    EXPECT_EQ(j[istk_scroll], 10);
+}
+
 TEST_F(Inventory, TheChestsSecondTabOffersWhatMayGoIn)
 {
     int anvil = new_item(100, STK_INVENTORY, 0, 1), kept = new_item(101, STK_INVENTORY, 0, 1);
@@ -298,6 +319,23 @@ TEST_F(InventoryScreen, TheWearButtonIsDisabledInBattleAndShowsUnmetNeeds)
     draw_istk();
     EXPECT_TRUE(shows(8, 386, 356));
     EXPECT_FALSE(shows(26, 322, 292));
+}
+
+TEST_F(InventoryScreen, AnItemOfNeitherClassShowsOnlyItsPrice)
+{
+    int item = new_item(8, STK_INVENTORY, 0, 1);   // a draught
+    ASSERT_GE(item, 0);
+    ITEM[item].item_class = 0;
+    ITEM[item].atv[ATV_WEIGHT] = 5;
+    draw_istats(item);
+    auto ink = [](int y0, int y1) {
+        for (int y = y0; y < y1; y++)
+            for (int x = 224; x < 350; x++)
+                if (scr_buf[y * SCR_W + x]) return true;
+        return false;
+    };
+    EXPECT_TRUE(ink(276, 285)) << "the price on the first line";
+    EXPECT_FALSE(ink(285, 300)) << "no weight line before it";
 }
 
 }  // namespace

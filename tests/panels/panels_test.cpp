@@ -157,7 +157,7 @@ TEST_F(Panels, TheListScrollsToFiftyButTheHandStopsAtTwenty)
         crtbox_controls();
     }
     EXPECT_EQ(j[crtbox_first], 0);
-    EXPECT_EQ(pointer_at(210, 300), PTR_ARROW);
+    EXPECT_EQ(pointer_at(210, 300), hand_pic()) << "the upper button shows the hand however far up";
     // The page buttons: only the other page's shows the hand.
     EXPECT_EQ(pointer_at(410, 300), PTR_ARROW);
     EXPECT_EQ(pointer_at(410, 360), hand_pic());
@@ -240,6 +240,7 @@ TEST_F(Panels, TheUsableItemsListAndTheCatalogueButton)
     EXPECT_EQ(ISTK[STK_USABLE].item[0], draught);
     EXPECT_EQ(istk_count(STK_USABLE), 1);
     EXPECT_TRUE(shows(31, 470, 242)) << "the button is down while its list shows";
+    EXPECT_EQ(pointer_at(500, 250), PTR_ARROW) << "no pointer rule names the usable-items button";
     // The catalogue opens only over no other list, and never in battle.
     EXPECT_EQ(pointer_at(90, 8), PTR_ARROW);
     j[istk_shown] = -1;
@@ -282,7 +283,7 @@ TEST_F(Panels, TheStartButtonBeginsTheFight)
     j[battle_stage] = 3;
     j[mouse_x] = 60;
     j[mouse_y] = 255;
-    EXPECT_EQ(pointer_at(60, 255), hand_pic());
+    EXPECT_EQ(pointer_at(60, 255), PTR_ARROW) << "no pointer rule names the start button";
     draw_scraps();
     EXPECT_EQ(j[battle_stage], 3);
     j[lmb_down] = 1;
@@ -347,12 +348,66 @@ TEST_F(Panels, TheDetailBoxPages)
     j[crtbox_page] = 2;
     shot("creature_conditions.bmp");
     EXPECT_TRUE(shows(50, 220, 270, 16));
+    j[crtbox_page] = 0;
+    std::memset(scr_buf, 0, SCR_W * SCR_H);
+    draw_crtbox();
+    EXPECT_FALSE(shows(49, 220, 270, 16)) << "a page other than 1 or 2 draws no box";
+    EXPECT_FALSE(shows(50, 220, 270, 16));
+    j[crtbox_page] = 2;
     // Every condition at once: the lines stop at the box's bottom.
     for (int s = 0; s < CONDITION_LINES; s++) CRT[9].status[s] = 1;
     for (int e = 0; e < 8; e++) CRT[9].effect[e] = 1;
     std::vector<uint8_t> below(scr_buf + 391 * SCR_W, scr_buf + SCR_H * SCR_W);
     draw_crtbox();
     EXPECT_TRUE(std::equal(below.begin(), below.end(), scr_buf + 391 * SCR_W));
+}
+
+TEST_F(Panels, ARowsNameIsWrittenOnTheRowAndShadowedToTheRight)
+{
+    creature(0, 2);
+    creature(1, 2);
+    j[box_crt] = 1;
+    j[crtbox_first] = 5;   // nobody listed: the bare list
+    draw_crtbox();
+    std::vector<uint8_t> bare(scr_buf, scr_buf + SCR_W * SCR_H);
+    j[crtbox_first] = 0;
+    draw_crtbox();
+    // Row 1 holds the shown creature: its text in 65 from x 42, the shadow in
+    // 71 one pixel right, both on the row's own line 299..307.
+    int left_x = SCR_W, left_colour = -1, top = SCR_H, bottom = -1;
+    bool shadow = false;
+    for (int y = 299; y < 323; y++)
+        for (int x = 42; x < 200; x++) {
+            uint8_t p = scr_buf[y * SCR_W + x];
+            if (p == bare[y * SCR_W + x]) continue;
+            top = std::min(top, y);
+            bottom = std::max(bottom, y);
+            if (x < left_x) left_x = x, left_colour = p;
+            shadow |= p == 71;
+        }
+    EXPECT_EQ(left_colour, 65);
+    EXPECT_TRUE(shadow);
+    EXPECT_GE(top, 299);
+    EXPECT_LE(bottom, 307);
+}
+
+TEST_F(Panels, ThePointerOverTheInventoryList)
+{
+    new_item(0, STK_CATALOGUE, 0, 1);
+    int freed = new_item(0, STK_CATALOGUE, 0, 2);
+    ITEM[freed].in_use = 0;
+    j[istk_shown] = STK_CATALOGUE;
+    j[cata_class] = ITEM_EQUIPMENT;
+    j[istk_scroll] = 0;
+    EXPECT_EQ(pointer_at(100, 280), hand_pic());
+    EXPECT_EQ(pointer_at(100, 304), hand_pic()) << "a freed item's row answers a click";
+    EXPECT_EQ(pointer_at(100, 328), PTR_ARROW);
+    // Both tabs of the catalogue, the shown one too; the close button is no rule's.
+    EXPECT_EQ(pointer_at(10, 280), hand_pic());
+    EXPECT_EQ(pointer_at(10, 300), hand_pic());
+    EXPECT_EQ(pointer_at(10, 370), PTR_ARROW);
+    j[istk_sel] = ISTK[STK_CATALOGUE].item[0];
+    EXPECT_EQ(pointer_at(370, 282), PTR_ARROW) << "the statistics button is no action";
 }
 
 TEST_F(Panels, APanelRefreshWithThePointerInTheCornerStaysOnTheScreen)
