@@ -35,15 +35,15 @@ int make_total(const int32_t *list, uint8_t kind, int origin)
         if (!live(list[s])) continue;
         for (int a = 0; a < TOTAL_ATVS; a++) sum[a] += ITEM[list[s]].atv[a];
     }
-    item_rec t;
-    std::memset(&t, 0, sizeof t);
+    // Only these fields are set; the record's others stay as they were.
+    item_rec &t = ITEM[k];
     t.in_use = kind;
     t.origin = origin;
     t.equipped_by = -1;
     t.eqp_slot = -1;
-    // Fifteen 16-bit values cannot overflow an int; the record holds 16 bits.
-    for (int a = 0; a < TOTAL_ATVS; a++) t.atv[a] = (int16_t)(sum[a] > 32767 ? 32767 : sum[a] < -32768 ? -32768 : sum[a]);
-    ITEM[k] = t;
+    std::memset(t.atv, 0, sizeof t.atv);
+    // The sums are 16-bit: past 32767 they wrap round.
+    for (int a = 0; a < TOTAL_ATVS; a++) t.atv[a] = (int16_t)(uint16_t)sum[a];
     return k;
 }
 

@@ -29,42 +29,47 @@ int16_t roll_range(int a, int b)
 }
 
 // Reads type file `type` and rolls its values into `it` (name, class, slot,
-// picture, price, attributes).  False when the file is missing or ends before
-// its last number: the caller then makes nothing.
-bool roll_item(int type, item_rec &it)
+// picture, price, attributes).  What the file does not hold (it is missing or
+// ends early) reads as 0, never as a value of the record's last item; the
+// chance tests of a short file still draw, as for a chance of 0.
+void roll_item(int type, item_rec &it)
 {
+    std::memset(it.name, 0, sizeof it.name);
+    std::memset(it.atv, 0, sizeof it.atv);
+    int head[6] = {0, 0, 0, 0, 0, 0};
     loadn('i', type, EXT_TXT);
     txt_reader in;
-    if (!in.open(xnam)) return false;
-    if (in.read_name(it.name, ITEM_NAME_LEN) < ITEM_NAME_LEN) return false;
-    int head[6] = {0, 0, 0, 0, 0, 0};
-    for (int &v : head)
-        if (!in.read_int(&v)) return false;
+    bool open = in.open(xnam);
+    if (open) {
+        in.read_name(it.name, ITEM_NAME_LEN);
+        for (int &v : head) in.read_int(&v);
+    }
     it.item_class = head[0];
     it.eqp_slot = head[1];
     it.pic = head[2];
     it.base_price = head[3];
-    std::memset(it.atv, 0, sizeof it.atv);
     it.atv[ATV_WEIGHT] = roll_range(head[4], head[5]);
+    if (!open) return;
     if (it.item_class == ITEM_EQUIPMENT) {
         for (int i = 1; i <= TYPE_ATTRS; i++) {
             int a = 0, b = 0, chance = 0;
-            if (!in.read_int(&a) || !in.read_int(&b) || !in.read_int(&chance)) return false;
+            in.read_int(&a);
+            in.read_int(&b);
+            in.read_int(&chance);
             if (chance_passes(chance)) it.atv[i] = roll_range(a, b);
         }
         for (int k = 0; k < NEEDS; k++) {
             int need = 0;
-            if (!in.read_int(&need)) return false;
+            in.read_int(&need);
             it.atv[ATV_NEED + k] = (int16_t)need;
         }
     } else if (it.item_class == ITEM_USABLE) {
         for (int i = 1; i <= TYPE_ATTRS; i++) {
             int v = 0;
-            if (!in.read_int(&v)) return false;
+            in.read_int(&v);
             it.atv[i] = (int16_t)v;
         }
     }
-    return true;
 }
 
 }  // namespace
@@ -87,14 +92,12 @@ int new_item(int type, int stack, int origin, int seed)
 
     if (seed == -1) seed = random() % ITEM_SEEDS;
     srandom((uint32_t)seed);
-    // Rolled into a copy: a bad type file leaves the record as it was.  The
-    // shop slot stays, since shops set it on the record before making the item.
+    // The shop slot stays, since shops set it on the record before making the item.
     item_rec it = ITEM[k];
-    bool ok = roll_item(type, it);
+    roll_item(type, it);
     // Whatever follows must not repeat from the item's seed.
     int r = random();
     srandom((uint32_t)((plat_time() % 8000) * (r % 200) * 13));
-    if (!ok) return -1;
 
     it.in_use = 1;
     it.equipped_by = -1;

@@ -117,8 +117,8 @@ constexpr int CONDITIONS = 22;      // conditions 0..21 an item may cure or caus
 int new_item_num();
 // Makes an item of type `type` (file i<type>.txt) rolled from `seed` (-1 draws one)
 // and lists it in `stack` (-1 none).  Returns its index, or -1 with nothing made
-// when the table is full, the stack has no empty entry, or the type file is
-// missing or ends early.
+// when the table is full or the stack has no empty entry.  What a missing or
+// short type file does not hold is 0.
 int new_item(int type, int stack, int origin, int seed);
 void name_item(int item, const char *text);   // up to 24 characters of text become the name
 void clear_istk(int stack);

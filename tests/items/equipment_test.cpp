@@ -158,6 +158,25 @@ TEST_F(Equipment, TotalsSumWhatIsWornAndAFullTableMakesNone)
     EXPECT_EQ(ITEM[pen].in_use, ITEM_FREE);
     EXPECT_EQ(ITEM[worn[0]].in_use, ITEM_LIVE);
 
+    // Sums are 16-bit and wrap; a total sets only its own fields of the record.
+    equipment_type(106, "Tower Shield", 3, 0, 0, {{11, {30000, 30000, 100}}});
+    int shield = new_item(106, STK_INVENTORY, 0, 1), other = new_item(106, STK_INVENTORY, 0, 2);
+    p1cr[0].eqp[3] = shield;
+    p1cr[0].eqp[4] = other;
+    delete_PEN();
+    int k = new_item_num();
+    std::strcpy(ITEM[k].name, "Gone");
+    ITEM[k].pic = 12;
+    ITEM[k].atv[90] = 4;
+    make_PEN(0);
+    ASSERT_EQ(p1cr[0].pen_item, k);
+    EXPECT_EQ(ITEM[k].atv[11], (int16_t)(60000 + 7));
+    EXPECT_EQ(ITEM[k].atv[90], 0);
+    EXPECT_STREQ(ITEM[k].name, "Gone");
+    EXPECT_EQ(ITEM[k].pic, 12);
+    EXPECT_EQ(ITEM[k].origin, ORIGIN_PEN);
+    EXPECT_EQ(ITEM[k].eqp_slot, -1);
+
     // With every record taken no total is made and nothing is written.
     for (int k = 0; k < ITEM_COUNT; k++)
         if (ITEM[k].in_use == ITEM_FREE) ITEM[k].in_use = ITEM_LIVE;

@@ -94,24 +94,45 @@ TEST_F(ItemTest, UsableAndOtherClassesReadTheirValuesAsWritten)
     for (int i = 1; i < ATV_COUNT; i++) EXPECT_EQ(ITEM[q].atv[i], 0);
 }
 
-TEST_F(ItemTest, AMissingOrShortTypeFileMakesNothing)
+TEST_F(ItemTest, WhatAMissingOrShortTypeFileLacksIsZero)
 {
-    // The record a new item would take holds an old item that must not leak into it.
-    ITEM[0].item_class = 2;
-    ITEM[0].pic = 77;
+    // The record a new item takes holds an old item that must not leak into it.
+    auto old_item = [] {
+        ITEM[0].item_class = 2;
+        ITEM[0].eqp_slot = 4;
+        ITEM[0].pic = 77;
+        ITEM[0].base_price = 50;
+        std::strcpy(ITEM[0].name, "Old Boot");
+        for (int16_t &a : ITEM[0].atv) a = 9;
+    };
+    old_item();
+    ASSERT_EQ(new_item(99, STK_INVENTORY, 0, 5), 0);
+    EXPECT_EQ(ITEM[0].in_use, 1);
+    EXPECT_EQ(ITEM[0].item_class, 0);
+    EXPECT_EQ(ITEM[0].eqp_slot, 0);
+    EXPECT_EQ(ITEM[0].pic, 0);
+    EXPECT_EQ(ITEM[0].base_price, 0);
+    EXPECT_EQ(ITEM[0].item_type, 99);
+    EXPECT_EQ(ITEM[0].name[0], 0);
+    for (int i = 0; i < ATV_COUNT; i++) EXPECT_EQ(ITEM[0].atv[i], 0) << i;
+    EXPECT_EQ(ISTK[STK_INVENTORY].item[0], 0);
+
+    // Cut off within attribute 40: what was read stays, the rest is 0.
     std::map<int, roll3> some;
-    for (int i = 1; i <= 79; i++) some[i] = {1, 1, 100};
-    equipment_type(100, "Whole", 0, 1, 1, some);
+    for (int i = 1; i <= 79; i++) some[i] = {i, i, 100};
+    int need[5] = {3, 3, 3, 3, 3};
+    equipment_type(100, "Whole", 6, 2, 2, some, need);
     std::string whole = read_file("i100.txt");
-    write_file("i101.txt", whole.substr(0, whole.size() / 2));
-    for (int type : {99, 101, -1}) {
-        EXPECT_EQ(new_item(type, STK_INVENTORY, 0, -1), -1) << type;
-        EXPECT_EQ(ITEM[0].in_use, 0);
-        EXPECT_EQ(ITEM[0].pic, 77);
-        EXPECT_EQ(istk_count(STK_INVENTORY), 0);
-        EXPECT_EQ(ISTK[STK_INVENTORY].item[0], -1);
-    }
-    EXPECT_EQ(new_item(100, STK_INVENTORY, 0, -1), 0);
+    write_file("i101.txt", whole.substr(0, whole.find("\n40 40 100")));
+    delete_item(0);
+    old_item();
+    ASSERT_EQ(new_item(101, -1, 0, 5), 0);
+    EXPECT_STREQ(ITEM[0].name, "Whole");
+    EXPECT_EQ(ITEM[0].item_class, 1);
+    EXPECT_EQ(ITEM[0].eqp_slot, 6);
+    EXPECT_EQ(ITEM[0].atv[ATV_WEIGHT], 2);
+    for (int i = 1; i < 40; i++) EXPECT_EQ(ITEM[0].atv[i], i) << i;
+    for (int i = 40; i < ATV_COUNT; i++) EXPECT_EQ(ITEM[0].atv[i], 0) << i;
 }
 
 TEST_F(ItemTest, AShopSlotSetBeforeMakingTheItemStays)
