@@ -1,7 +1,6 @@
 // players.cpp -- the players list in pnames.txt, and deleting a player
 #include <cstdio>
 #include <cstring>
-#include <string>
 
 #include "flow/flow.h"
 
@@ -142,6 +141,9 @@ int delete_pnam(int k)
     if (at < 0) return 0;
     int len = name_len(at);
     if (!pname_safe(pnames + at, len)) return -1;
+    std::memset(cnam, 0, 50);
+    std::memcpy(cnam, pnames + at, (size_t)len);
+    std::strcat(cnam, SAVE_EXT);
     bool shared = false;
     for (int o = 0; !shared && o < PNAMES_BYTES && pnames[o] != '^'; o++) {
         shared = o != at && same_name(o, at);
@@ -149,7 +151,7 @@ int delete_pnam(int k)
         if (o >= PNAMES_BYTES || pnames[o] != '~') break;
     }
     // Two entries of one name share its save file: it goes with the last of them.
-    if (!shared) std::remove((std::string(pnames + at, (size_t)len) + SAVE_EXT).c_str());
+    if (!shared) std::remove(cnam);
     drop_pname(k);
     LorS_pnames(2);
     return 1;

@@ -176,13 +176,13 @@ int load_game(int k)
         title_note(NOTE_BAD_NAME);
         return 0;
     }
-    std::string file = std::string(name) + ".cha";
-    if (!read_save(file.c_str())) {
+    std::memset(cnam, 0, 50);
+    std::strcpy(cnam, name);
+    std::strcat(cnam, ".cha");
+    if (!read_save(cnam)) {
         title_note(NOTE_NOT_LOADED);
         return 0;
     }
-    std::memset(cnam, 0, 50);
-    std::memcpy(cnam, file.c_str(), file.size());
     return 1;
 }
 

@@ -31,7 +31,9 @@ TEST_F(Players, AnExistingPlayerGetsASecondEntryThatSharesItsFile)
     EXPECT_EQ(delete_pnam(0), 1);
     EXPECT_EQ(read_file("pnames.txt"), "bb~Alba~^");
     EXPECT_TRUE(exists("Alba.cha"));
+    EXPECT_STREQ(cnam, "Alba.cha");   // the deleted player's file name, kept or not
     EXPECT_EQ(delete_pnam(0), 1);
+    EXPECT_STREQ(cnam, "bb.cha");
     EXPECT_EQ(delete_pnam(0), 1);
     EXPECT_EQ(read_file("pnames.txt"), "^");
     EXPECT_FALSE(exists("Alba.cha") || exists("bb.cha"));

@@ -81,6 +81,7 @@ TEST_F(Title, LoadTakesTheSelectedPlayerOrSaysWhyNot)
     list_sel = 1;
     EXPECT_EQ(click(320, 212), 0);
     EXPECT_EQ(j[gold], 4321);
+    EXPECT_STREQ(cnam, "second.cha");   // the file looked for
     EXPECT_TRUE(note_shown());
 }
 
