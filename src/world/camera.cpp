@@ -108,9 +108,9 @@ void move_to_mcr()
     }
     speed_up();
     bool blocked = false;
-    if (cfgoos((int)(f[cam_fx] + ux * glide_sx), (int)f[cam_fy], 1)) f[cam_fx] += (float)(ux * glide_sx);
+    if (cfgoos((int)(f[cam_fx] + ux * glide_sx), (int)f[cam_fy], 1)) f[cam_fx] = (float)(f[cam_fx] + ux * glide_sx);
     else blocked = true;
-    if (cfgoos((int)f[cam_fx], (int)(f[cam_fy] + uy * glide_sy), 1)) f[cam_fy] += (float)(uy * glide_sy);
+    if (cfgoos((int)f[cam_fx], (int)(f[cam_fy] + uy * glide_sy), 1)) f[cam_fy] = (float)(f[cam_fy] + uy * glide_sy);
     else blocked = true;
     if (!blocked) return;
     // Stuck against the map's edge: drift towards its middle.
@@ -118,8 +118,8 @@ void move_to_mcr()
     ux *= 8;
     uy *= 8;
     speed_up();
-    f[cam_fx] += (float)(ux * glide_sx);
-    f[cam_fy] += (float)(uy * glide_sy);
+    f[cam_fx] = (float)(f[cam_fx] + ux * glide_sx);
+    f[cam_fy] = (float)(f[cam_fy] + uy * glide_sy);
 }
 
 void set_grs()
@@ -150,7 +150,6 @@ void set_bat_grs()
         for (int i = 0; i < MAP_CELLS; i++)
             if (pbuf[i] > 2 && pbuf[i] < s.trigger + 2) bat_grs[i] = BLOCKED;
     }
-    set_grs();
 }
 
 }  // namespace hm

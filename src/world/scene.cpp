@@ -132,15 +132,16 @@ void draw_all()
     for_area(AREA_OBJECTS, cx, cy, [b](int c, int r) {
         if (!cell_ok(c, r)) return;
         int cell = c + MAP_W * r;
-        if (j[shot_on] && j[shot_high] && cell == j[shot_cell]) draw_sht();
-        if (b < 0 || b >= CRT_COUNT || us[cell] != b) return;
-        crt_rec &k = CRT[b];
-        if (k.in_use && k.shown && k.x == c && k.y == r) {
-            k.tint_mode = 2;
-            k.tint_extra = 128;
-            draw_creature(b, view_x(c, r), view_y(r), 14, light_lev[cell]);
+        if (b >= 0 && b < CRT_COUNT && us[cell] == b) {
+            crt_rec &k = CRT[b];
+            if (k.in_use && k.shown && k.x == c && k.y == r) {
+                k.tint_mode = 2;
+                k.tint_extra = 128;
+                draw_creature(b, view_x(c, r), view_y(r), 14, light_lev[cell]);
+            }
         }
-        // Its high animations (draw_ani) are drawn here.
+        if (j[shot_on] && j[shot_high] && cell == j[shot_cell]) draw_sht();
+        // The cell's high animations (draw_ani) are drawn here.
     });
 
     // Tints last one frame: whoever wants one sets it again.

@@ -117,6 +117,27 @@ TEST_F(Scene, TheCameraGlidesToTheLeaderAndRestsWhenItIsInView)
     EXPECT_EQ(f[cam_fx], 2700.0f);
 }
 
+TEST_F(Scene, TheGlideAddsItsDoubleStepToTheFloatPosition)
+{
+    // The leader straight below the view's centre, 150 pixels below its bottom:
+    // the glide runs down at (8 * speed) per frame, the sum rounded once to float.
+    put_creature(2, 30, 27);   // anchor at map (1770, 554)
+    make_leader(2);
+    set_camera(1570, 400);
+    move_to_mcr();   // in view: the glide rests and its speeds start from 0
+    set_camera(1570, 164);
+    double sy = 0;
+    float want = 164.0f;
+    for (int frame = 1; frame <= 12; frame++) {
+        move_to_mcr();
+        sy = (sy + 0.09) * 0.95;
+        want = (float)(want + 8 * sy);
+        ASSERT_EQ(f[cam_fy], want) << "frame " << frame;
+        EXPECT_EQ(f[cam_fx], 1570.0f);
+        j[cam_y] = (int)f[cam_fy];
+    }
+}
+
 TEST_F(Scene, RoofsInFrontHideACell)
 {
     // The seven cells in front of (50, 50) and the one behind it.
@@ -228,11 +249,27 @@ TEST_F(Scene, BlockingForWalkingAndForBattle)
     EXPECT_EQ(grs[6], BLOCKED);
 
     create_level_template(0);
+    // Another armed spawner closes its ring 2 < d < trigger + 2; the spawner of
+    // the battle does not. The walking layer is left as the static one.
+    j[battle_spawner] = 1;
+    for (int k : {1, 3}) {
+        spawner_rec &s = crt_spawner[k];
+        s.active = 1;
+        s.x = (int8_t)(k == 1 ? 30 : 50);
+        s.y = 50;
+        s.trigger = 6;
+    }
     set_bat_grs();
     EXPECT_EQ(bat_grs[10 + MAP_W * 50], BLOCKED);
     EXPECT_EQ(bat_grs[11 + MAP_W * 50], 0);
     EXPECT_EQ(bat_grs[50 + MAP_W * 90], BLOCKED);
     EXPECT_EQ(bat_grs[50 + MAP_W * 89], 0);
+    EXPECT_EQ(bat_grs[51 + MAP_W * 50], 0);   // d = 2
+    EXPECT_EQ(bat_grs[52 + MAP_W * 50], BLOCKED);
+    EXPECT_EQ(bat_grs[53 + MAP_W * 50], BLOCKED);   // d = 6
+    EXPECT_EQ(bat_grs[54 + MAP_W * 50], 0);   // d = 8
+    EXPECT_EQ(bat_grs[32 + MAP_W * 50], 0);
+    for (int i = 0; i < MAP_CELLS; i++) ASSERT_EQ(grs[i], grsc[i]) << "cell " << i;
 }
 
 // The scene over pictures made for it: solid colours, so each layer can be told apart.
@@ -321,6 +358,18 @@ TEST_F(Layers, CreaturesStandOnTheirCellsAndTheBoxCreatureShowsThroughEverything
     EXPECT_EQ(view_px(245, 100), plat_makecol(half(plat_getr(s)), half(plat_getg(s)), half(plat_getb(s))));
     EXPECT_EQ(walker.tint_mode, 0);   // tints last one frame
     EXPECT_EQ(walker.tint_rate, 2);
+
+    // A high missile over the box creature's cell is drawn after it, not under it.
+    j[shot_on] = 2;
+    j[shot_high] = 1;
+    j[shot_fly_pic] = 0;
+    j[shot_cell] = 33 + MAP_W * 45;
+    f[sht_x] = 2245.0f;   // view (245, 100)
+    f[sht_y] = 900.0f;
+    f[sht_dx] = 1.0f;
+    f[sht_dy] = 0.0f;
+    draw();
+    EXPECT_EQ(view_px(245, 100), colour(81));
 }
 
 TEST_F(Layers, ThePointerOutsideTheViewStaysOnTheScreen)
