@@ -65,9 +65,10 @@ void blit_view(const raw_pic &p, int x, int y, int dir, int alpha, const uint16_
 // column x + r.  Colour from the view's light map, or from one slice when given.
 void draw_tile(int n, int g, int x, int y, bool transparent, const uint16_t *pal)
 {
-    if (!(x > -61 && x < VIEW_W && y > -21 && y < VIEW_H)) return;
+    // The picture is taken into the store before the view test, as every stored picture is.
     raw_pic p;
     if (!stored_raw(n, g, p)) return;
+    if (!(x > -61 && x < VIEW_W && y > -21 && y < VIEW_H)) return;
     for (int r = 0; r < p.h; r++) {
         int vy = y + r;
         if (vy < 0 || vy >= VIEW_H) continue;
@@ -259,7 +260,15 @@ int rising_fade(int t, int from) { return t <= from ? 1 : (t - from) * 12 + 3; }
 
 void creature_overlays(const crt_rec &c, int x, int y, int w)
 {
-    // Creature type 12 carries a flickering rotating square here (draw_rottex).
+    if (c.type == 12) {
+        // A flickering rotating square: draw_rottex(18, 4, x + 10, y + 10, r, (frame_count
+        // mod 64) / 10.0, 2, 0, alpha) once rotated drawing comes.  Its two rolls are made
+        // now, so that every draw from the generator after them stays the same.
+        int r = random() % 8 + 18;
+        int alpha = random() % 200 + 20;
+        (void)r;
+        (void)alpha;
+    }
     if (c.type == 13) draw_bmp(j[frame_count] % 10 + 400, 6, x, y - 10, c.facing, 0);
     int cx = x + w / 2;
     if (c.info_fade >= 1 && c.info_fade <= 50) health_bar(c, cx, y, c.info_fade);

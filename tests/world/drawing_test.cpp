@@ -144,6 +144,16 @@ TEST_F(Drawing, RawPicturesMirrorAndClip)
     EXPECT_EQ(plat_getr(got), plat_getr(plat_makecol((back * 192 + plat_getr(pic) * 63) >> 8, 0, 0)));
 }
 
+TEST_F(Drawing, TilesOutsideTheViewAreStillTakenIntoTheStore)
+{
+    draw_grnd(5, 0, 500, 10);
+    draw_rf(61, 2, 10, -40, 0);
+    EXPECT_GE(PIC[0][5], 0);
+    EXPECT_GE(PIC[2][61], 0);
+    EXPECT_EQ(j[swinf_used], 2);
+    for (int i = 0; i < VIEW_W * VIEW_H; i++) ASSERT_EQ(vs[i], UNTOUCHED);
+}
+
 TEST_F(Drawing, MissingPicturesDrawNothing)
 {
     draw_grnd(7, 0, 10, 10);       // not in the archive
@@ -169,6 +179,28 @@ TEST_F(Drawing, CreaturesStandOnTheirAnchorAndFaceTheirWay)
     EXPECT_EQ(view_px(99, 70), colour(sprite_px(10, 0), 2));
     EXPECT_EQ(view_px(98, 99), colour(sprite_px(11, 29), 2));
     EXPECT_EQ(view_px(107, 70), UNTOUCHED);
+}
+
+TEST_F(Drawing, AFireSpiritTakesTwoRollsEachTimeItIsDrawn)
+{
+    crt_rec &c = put_creature(5, 10, 10);
+    auto rolls_left_after = [&](int type) {
+        c.type = type;
+        srandom(99);
+        draw_crt(4, 3, 100, 100, 5, 0);
+        return hm::random();
+    };
+    srandom(99);
+    int first = hm::random();
+    hm::random();
+    int third = hm::random();
+    EXPECT_EQ(rolls_left_after(12), third);
+    EXPECT_EQ(rolls_left_after(11), first);
+    EXPECT_EQ(rolls_left_after(13), first);
+    // A sprite without a creature carries no overlay.
+    srandom(99);
+    draw_crt(4, 3, 100, 100, -1, 0);
+    EXPECT_EQ(hm::random(), first);
 }
 
 TEST_F(Drawing, TheTintPulsesWithTheFrameCount)
