@@ -8,7 +8,7 @@ namespace hm {
 namespace {
 
 constexpr int FIRST_GLYPH = '!';
-constexpr int LAST_GLYPH = '}';     // the bytes after '}' hold the width table
+constexpr int LAST_GLYPH = '~';     // the glyph of '~' overlaps the width table
 constexpr int LAST_WIDTH = 132;     // the last code with a width byte
 constexpr int GLYPH_BYTES = 72;
 constexpr int GLYPH_ROWS = 9;

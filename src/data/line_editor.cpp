@@ -3,6 +3,7 @@
 
 #include "core/core.h"
 #include "data/data.h"
+#include "world/world.h"
 
 namespace hm {
 
@@ -18,8 +19,6 @@ constexpr int CELL_H = 9;
 // Screen wipes are looked for this many samples apart.
 constexpr int SAMPLE_STEP = 20;
 
-int wipe_checks = 0;   // frames in which mode 1 found the screen wiped
-
 void put(int x, int y, int colour) { plat_putpixel(x, y, jpal[colour]); }
 
 void hline(int x, int y, int n, int colour)
@@ -31,6 +30,9 @@ void fill(int x, int y, int w, int h, int colour)
 {
     for (int r = 0; r < h; r++) hline(x, y + r, w, colour);
 }
+
+// Pressed this frame or held; a key released this frame is up.
+bool key_down(int k) { return keyr[k] == EDGE_PRESSED || keyr[k] == EDGE_HELD; }
 
 int typed_width(int c) { return c > ' ' ? char_width(c) : SPACE_W; }
 
@@ -58,8 +60,7 @@ void repair_screen(int mode)
     for (int y = 0; y <= SCR_H - SAMPLE_STEP; y += SAMPLE_STEP)
         for (int x = 0; x <= SCR_W - SAMPLE_STEP; x += SAMPLE_STEP)
             if (plat_getpixel(x, y) == 0) black++;
-    // The static screen is repainted from scr_buf here once its flush exists.
-    if (black > 100) wipe_checks++;
+    if (black > 100) fscr2();
 }
 
 }  // namespace
@@ -86,8 +87,7 @@ int jscanf(int x, int y, int max_len, int fg, int bg, char *buf, int mode)
 
         wait_frame(FRAME_MS);
 
-        bool held = keyr[K_BACKSPACE] == EDGE_PRESSED || keyr[K_BACKSPACE] == EDGE_HELD;
-        repeat = held ? repeat + 1 : 0;
+        repeat = key_down(K_BACKSPACE) ? repeat + 1 : 0;
         bool erase = keyr[K_BACKSPACE] == EDGE_PRESSED;
         if (repeat > REPEAT_START) {
             repeat = REPEAT_AGAIN;
@@ -102,7 +102,7 @@ int jscanf(int x, int y, int max_len, int fg, int bg, char *buf, int mode)
             fill(x + offset, y, w, CELL_H, bg);
         }
 
-        if (candidate >= 'a' && candidate <= 'z' && (keyr[K_LSHIFT] || keyr[K_RSHIFT]))
+        if (candidate >= 'a' && candidate <= 'z' && (key_down(K_LSHIFT) || key_down(K_RSHIFT)))
             candidate = candidate - 'a' + 'A';
 
         int pen = x;

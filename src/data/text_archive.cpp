@@ -46,14 +46,14 @@ FILE *open_text(int t, int f, uint32_t &left)
     return in;
 }
 
-// The next character of a text, -1 at its end: a code of 126 or above, the end of
-// the text area or of the file.
+// The next character of a text, -1 at its end: '~' or 127, the end of the text
+// area or of the file.  Bytes above 127 do not end a text.
 int next_char(FILE *in, uint32_t &left)
 {
     if (left == 0) return -1;
     left--;
     int c = std::fgetc(in);
-    return c < 0 || c >= '~' ? -1 : c;
+    return c < 0 || c == '~' || c == 127 ? -1 : c;
 }
 
 void set_extent(int widest, int pen_x, int pen_y, int x, int y)
@@ -133,11 +133,9 @@ int load_txt_file(const char *src_dir, int f, FILE *out, uint32_t *pos, uint32_t
             ++*count;
             n_pos[*count] = *pos;
         } else if (c > '}') {
-            // Bytes above '}' end a text where the writer did not mean it to end.
+            // Copied all the same; 127 ends the text there, other bytes draw nothing.
             std::fprintf(stderr, "%s: byte %d at %u: texts use only the characters up to '}'\n", name.c_str(),
                          c, *pos);
-            result = -1;
-            break;
         }
         std::fputc(c, out);
         ++*pos;
@@ -203,10 +201,8 @@ int wrt_around_box(int x, int y, int x_max, int text, int file, int fg, int bg, 
 {
     uint32_t left = 0;
     FILE *in = text < 0 ? nullptr : open_text(text, file, left);
-    if (!in) {
-        set_extent(0, x, y, x, y);
-        return 0;
-    }
+    // Nothing laid out: text_w and text_h keep the last text's extent.
+    if (!in) return 0;
     const int nums[3] = {num1, num2, num3};
     auto line_start = [&](int line_y) { return line_y < BOX_H ? x + BOX_W : x; };
     int pen_y = y, pen_x = line_start(y), widest = 0, used = 0;

@@ -73,6 +73,40 @@ TEST_F(Editor, TypesLettersDigitsAndShiftedCapitals)
     EXPECT_EQ(result, -7);
 }
 
+TEST_F(Editor, ShiftReleasedInTheFrameIsUp)
+{
+    char name[10] = {0};
+    steps.push_back({1, K_LSHIFT, true});
+    hold(K_B, 2);
+    steps.push_back({3, K_LSHIFT, false});
+    hold(K_C, 3);
+    hold(K_ENTER, 5);
+    jscanf(40, 40, 9, 17, 0, name, 2);
+    EXPECT_STREQ(name, "Bc");
+}
+
+TEST_F(Editor, AWipedScreenIsRepaintedFromTheScreenBuffer)
+{
+    std::memset(scr_buf, 40, SCR_W * SCR_H);
+    ASSERT_NE(jpal_buf[40], jpal_buf[0]);
+    // A screen with colour on it is left alone...
+    std::vector<uint16_t> lit(SCR_W, jpal_buf[7]);
+    for (int y = 0; y < SCR_H; y++) plat_write_line(y, 0, SCR_W, lit.data());
+    char buf[10] = {0};
+    hold(K_ENTER, 2);
+    jscanf(40, 40, 9, 17, 2, buf, 1);
+    EXPECT_EQ(hl_screen()[300 * SCR_W + 320], jpal_buf[7]);
+
+    // ... a black one is drawn again from the screen buffer.
+    std::vector<uint16_t> black(SCR_W, 0);
+    for (int y = 0; y < SCR_H; y++) plat_write_line(y, 0, SCR_W, black.data());
+    steps.clear();
+    frames_seen = 0;
+    hold(K_ENTER, 2);
+    jscanf(40, 40, 9, 17, 2, buf, 1);
+    EXPECT_EQ(hl_screen()[300 * SCR_W + 320], jpal_buf[40]);
+}
+
 TEST_F(Editor, StopsAtItsMaximumLengthWithoutOverrunning)
 {
     // Four characters and no terminator inside the length: the replay must stop.

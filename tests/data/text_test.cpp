@@ -95,11 +95,15 @@ TEST_F(Text, AroundTheBoxLinesBelowSixtyEightStartPastThePortrait)
     wrt2(100, 100, 11, 77, 0, 2, "1 2 3  A$B");
     EXPECT_EQ(drawn, screen_buffer());
 
+    // Nothing laid out leaves the last text's extent.
     clear();
+    int last_w = j[text_w], last_h = j[text_h];
     EXPECT_EQ(wrt_around_box(0, 0, 640, -1, 1, 77, 0, 0, 0, 0, 2), 0);
     std::remove("txt_dat.dat");
     EXPECT_EQ(wrt_around_box(0, 0, 640, 0, 1, 77, 0, 0, 0, 0, 2), 0);
     EXPECT_EQ(screen_buffer(), std::vector<uint8_t>(SCR_W * SCR_H, 0));
+    EXPECT_EQ(j[text_w], last_w);
+    EXPECT_EQ(j[text_h], last_h);
 }
 
 TEST_F(Text, MidNumIsTheWidthOfTheDigitsAndSign)
@@ -117,6 +121,18 @@ TEST_F(Text, TextsEndAtTheEndOfTheArchiveEvenUnterminated)
     clear();
     EXPECT_EQ(w, wrt2(0, 0, 3, 17, 0, 2, "Two"));
     EXPECT_EQ(drawn, screen_buffer());
+}
+
+TEST_F(Text, OnlyTildeAndDelEndATextNotBytesAboveThem)
+{
+    archive({"#zero~", "ab\xc3\xa9 cd~x\x7fy~"});
+    int w = wrt(0, 0, 640, 0, 1, 17, 0, 2, 0);
+    auto drawn = screen_buffer();
+    clear();
+    // The two bytes past the width table neither draw nor move the pen.
+    EXPECT_EQ(w, wrt2(0, 0, 5, 17, 0, 2, "ab cd"));
+    EXPECT_EQ(drawn, screen_buffer());
+    EXPECT_EQ(wrt(0, 20, 640, 1, 1, 17, 0, 2, 0), char_width('x'));
 }
 
 TEST_F(Text, LookupsOutsideTheIndexDrawNothing)
@@ -148,8 +164,6 @@ TEST_F(Text, TheBuilderRefusesWhatTheReaderCannotShow)
 {
     enter_scratch();
     write_file("t0.txt", std::string(10000, '~'));
-    EXPECT_EQ(create_txt_data_file(".", "txt_dat.dat"), -1);
-    write_file("t0.txt", "caf\xc3\xa9~");
     EXPECT_EQ(create_txt_data_file(".", "txt_dat.dat"), -1);
     write_file("t0.txt", std::string(9999, '~'));
     EXPECT_EQ(create_txt_data_file(".", "txt_dat.dat"), 9999);
@@ -215,8 +229,19 @@ TEST_F(DataTest, GlyphsClipAndOddCodesDrawNothing)
     EXPECT_GT(count_in(vs, VIEW_W, 397, 236, 3, 4, jpal_buf[17]), 0);
 
     std::memset(scr_buf, 0, SCR_W * SCR_H);
-    for (int c : {0, 32, 126, 127, 200, 255, -61, 1000}) drawc(5, 5, c, 17, 2, 2);
+    for (int c : {0, 32, 127, 200, 255, -61, 1000}) drawc(5, 5, c, 17, 2, 2);
     EXPECT_EQ(std::vector<uint8_t>(scr_buf, scr_buf + SCR_W * SCR_H), std::vector<uint8_t>(SCR_W * SCR_H, 0));
+    // '~' is still in the font: its glyph is the bytes that follow '}'.
+    uint8_t saved = tex[TEX_WIDTHS + '~'];
+    tex[TEX_WIDTHS + '~'] = 8;
+    drawc(5, 5, '~', 17, 0, 2);
+    tex[TEX_WIDTHS + '~'] = saved;
+    int cols = 8;
+    for (int r = 0; r < 9; r++)
+        for (int col = 0; col < 8; col++) {
+            bool ink = col < cols && tex[('~' - 33) * 72 + r * 8 + col] != 0;
+            EXPECT_EQ(scr_buf[(5 + r) * SCR_W + 5 + col], ink ? 17 : 0) << r << "," << col;
+        }
     EXPECT_EQ(char_width(133), 0);
     EXPECT_EQ(char_width(-1), 0);
     // A name read verbatim may hold any byte: it neither draws nor moves the pen.
@@ -253,7 +278,7 @@ TEST_F(DataTest, TheFontIsCompleteAndEveryGlyphDistinct)
     int row = 4;
     for (int target : {1, 3, 100, 200}) {
         wrt2(4, row, 47, 17, 0, target, "The quick brown fox jumps over the lazy dog.");
-        wrt2(4, row + 10, 50, 71, 0, target, "0123456789 +-*/=<>()[]{} !?.,;: \"'`#$%&@^_|\\~");
+        wrt2(4, row + 10, 50, 71, 0, target, "0123456789 +-*/=<>()[]{} !?.,;: \"'`#$%&@^_|\\");
         row += 24;
     }
     wrt2(4, row, 60, 12, 0, 1, "Hit 12 for 7. Hollowmere: the marsh remembers.");
