@@ -139,9 +139,8 @@ int read_pic(int n, int g, pic_header *hdr, uint8_t *data, int cap);
 // one the three bytes 255, length, 255 (readable from either end).  255 is never a
 // colour of such a picture.
 constexpr int RLE = 255;
-// Encodes one row into out (room for w * 3 / 2 + 3 bytes); a run longer than 255
-// becomes several markers.  -1 when the row cannot be stored: an encoding longer
-// than 255 bytes or a pixel 255.
+// Encodes one row into out (room for w * 3 / 2 + 3 bytes); -1 when the row cannot
+// be stored: a run longer than 255, an encoding longer than 255 bytes or a pixel 255.
 int rle_encode_row(const uint8_t *px, int w, uint8_t *out);
 // Decodes an encoded row from its first byte into out[0..w-1] (0 transparent),
 // stopping after `count` pixels.  Returns the pixels decoded.

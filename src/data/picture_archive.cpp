@@ -187,12 +187,7 @@ int rle_encode_row(const uint8_t *px, int w, uint8_t *out)
 {
     int len = 0, zeros = 0;
     auto flush = [&]() {
-        // A run past one byte's count is split into consecutive markers.
-        for (; zeros > 255; zeros -= 255) {
-            out[len++] = RLE;
-            out[len++] = 255;
-            out[len++] = RLE;
-        }
+        if (zeros > 255) return false;
         if (zeros >= 5) {
             out[len++] = RLE;
             out[len++] = (uint8_t)zeros;
@@ -295,7 +290,7 @@ std::string encode(const std::vector<uint8_t> &px, int w, int h, std::vector<uin
     for (int r = h - 1; r >= 0; r--) {
         int len = rle_encode_row(&px[(size_t)r * w], w, row.data());
         if (len < 0)
-            return "row " + std::to_string(r) + " cannot be run-length stored (a pixel 255, or a row past 255 bytes)";
+            return "row " + std::to_string(r) + " cannot be run-length stored (a pixel 255, or a run or row past 255 bytes)";
         rows.insert(rows.end(), row.begin(), row.begin() + len);
         lens.push_back((uint8_t)len);
     }

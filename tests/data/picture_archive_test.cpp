@@ -25,25 +25,13 @@ TEST(RunLength, TransparentRunsOfFourAndFive)
     EXPECT_EQ(encode({7, 0, 0, 0, 0, 0, 7}), (bytes{7, 255, 5, 255, 7}));
     EXPECT_EQ(encode({0, 0, 0, 0, 0, 0, 9, 0, 0, 0}), (bytes{255, 6, 255, 9, 0, 0, 0}));
     EXPECT_EQ(encode(bytes(255, 0)), (bytes{255, 255, 255}));
-    // Runs past one byte's count go on in a further marker, or literal zeros.
-    EXPECT_EQ(encode(bytes(300, 0)), (bytes{255, 255, 255, 255, 45, 255}));
-    bytes long_gap(258, 0);
-    long_gap.push_back(4);
-    EXPECT_EQ(encode(long_gap), (bytes{255, 255, 255, 0, 0, 0, 4}));
-    for (const bytes &row : {bytes(300, 0), long_gap, bytes(1020, 0)}) {
-        bytes enc = encode(row);
-        int w = (int)row.size();
-        bytes fwd((size_t)w, 99), back((size_t)w, 99);
-        EXPECT_EQ(rle_decode_row(enc.data(), (int)enc.size(), fwd.data(), w, w), w);
-        EXPECT_EQ(rle_decode_row_back(enc.data(), (int)enc.size(), back.data(), w, w), w);
-        EXPECT_EQ(fwd, row);
-        EXPECT_EQ(back, row);
-    }
 }
 
 TEST(RunLength, RowsThatCannotBeStoredAreRefused)
 {
     uint8_t out[600];
+    bytes empty(300, 0);
+    EXPECT_EQ(rle_encode_row(empty.data(), 300, out), -1);   // the run does not fit a byte
     bytes solid(256, 5);
     EXPECT_EQ(rle_encode_row(solid.data(), 256, out), -1);   // nor does the row's length
     bytes marker = {3, 255, 3};
@@ -134,11 +122,9 @@ protected:
         write_bmp("j7.bmp", 96, 16, panel);
         write_bmp("light_circ3.bmp", 8, 4, bytes(32, 9));
         write_bmp("g6.bmp", 6, 2, bytes(12, 1));   // rows would shear: refused
-        bytes striped((size_t)300 * 2, 0);
-        for (int x = 0; x < 300; x += 2) striped[(size_t)x] = 3;
-        write_bmp("l5.bmp", 300, 2, striped);      // run-length rows too long: refused
-        write_bmp("l6.bmp", 300, 2, bytes((size_t)300 * 2, 0));   // clear rows: split runs
-        ASSERT_EQ(create_bmp_data_file(".", "bmp_data.dat"), 6);
+        bytes all_clear((size_t)300 * 2, 0);
+        write_bmp("l5.bmp", 300, 2, all_clear);    // run-length rows too long: refused
+        ASSERT_EQ(create_bmp_data_file(".", "bmp_data.dat"), 5);
         load_pic_dat();
         load_swad();
     }
@@ -192,7 +178,6 @@ TEST_F(Archive, SourcesThatCannotBeStoredAreLeftOut)
     EXPECT_EQ(PIC_dat[0][6], 0u);
     EXPECT_EQ(PIC_dat[1][5], 0u);
     EXPECT_EQ(pic_slot(6, 0), -1);
-    EXPECT_EQ(decoded(6, 1), bytes((size_t)300 * 2, 0));
 }
 
 TEST_F(Archive, APictureIsReadOnceThenDrawnFromTheStore)
