@@ -41,7 +41,7 @@ void do_keyr();
 void do_mb();
 void mouse_stuff();
 void inc_jtimer();
-int check_for_video_clear();    // 1 when the screen was found wiped and needs repainting
+int check_for_video_clear();    // repaints a screen the system wiped; 1 when it did
 void wait_frame(int period_ms);   // wait until jtimer exceeds period_ms - 1, then reset it
 
 // -- random numbers: one 15-bit generator for the whole game -----------------

@@ -105,7 +105,10 @@ int check_for_video_clear()
                 continue;
             if (plat_getpixel(x, y) == 0) black++;
         }
-    return black > 100;
+    if (black <= 100) return 0;
+    update_scr();
+    fscr();
+    return 1;
 }
 
 }  // namespace hm

@@ -138,6 +138,7 @@ int play_frame(int &exit_code)
     // The editor's keys are read here (editor_controls).
     if (keyr[K_SPACE] == EDGE_RELEASED) j[grid_on] = j[grid_on] == 1 ? 0 : 1;
     if (keyr[K_P] == EDGE_RELEASED) p_scr();
+    // W sends NPC 2 on its walk here (npc_walk_to(2, 30, 52, 500, 1)).
     edge_scroll();
     move_camera();
 
@@ -163,10 +164,7 @@ int play_frame(int &exit_code)
     draw_scrolling_arrow();
 
     wait_frame(FRAME_MS);
-    if (check_for_video_clear()) {
-        update_scr();
-        fscr();
-    }
+    check_for_video_clear();
     fscr();
     // The story runs here (events_main).
     scraps();

@@ -105,7 +105,9 @@ void init_mem()
     take(crt_spawner, SPAWNER_COUNT);
     set_pict_size();
     loadtex();
+    // The message table is made here (init_messages).
     init_wrt();
+    // The event tables are made here (init_events).
     load_ls_tile();
 }
 
@@ -121,7 +123,9 @@ void delete_mem()
     }
     jpal = nullptr;
     freetex();
+    // The message table is freed here (freemes).
     freewrt();
+    // The event tables are freed here (free_events).
 }
 
 
