@@ -3,7 +3,7 @@
 #   make play   install what is missing, build in Release and play
 #   make test   install what is missing, build with sanitizers and run every test
 #   make bench  frame-time benchmarks
-#   make demo   a scripted headless run that leaves screenshots in build/demo/
+#   make demo   scripted headless runs (a tour, a village battle) that leave screenshots in build/demo/
 #   make art-sheets   contact sheets of every picture and test scenes in build/art/sheets/
 
 BUILD      := build
@@ -48,6 +48,11 @@ demo: deps all
 	rm -rf $(BUILD)/demo && mkdir -p $(BUILD)/demo
 	cmake -DRUNNER=$(CURDIR)/$(BUILD)/hollowmere-headless -DDATA=$(CURDIR)/$(BUILD)/data \
 		-DRUN_DIR=$(CURDIR)/$(BUILD)/demo/run -DSCRIPT=$(CURDIR)/tests/demo/demo.play -P tests/run_script.cmake
+	rm -rf $(BUILD)/demo/run
+	@# A whole battle in the village: its screenshots join the tour's.
+	cmake -DRUNNER=$(CURDIR)/$(BUILD)/hollowmere-headless -DDATA=$(CURDIR)/$(BUILD)/data \
+		-DRUN_DIR=$(CURDIR)/$(BUILD)/demo/run -DSCRIPT=$(CURDIR)/tests/scripts/battle_village_rats.play -P tests/run_script.cmake
+	mv $(BUILD)/demo/run/*.bmp $(BUILD)/demo/
 	rm -rf $(BUILD)/demo/run
 	cd $(BUILD)/demo && for f in *.bmp; do convert "$$f" "$${f%.bmp}.png" && rm "$$f"; done
 
