@@ -329,7 +329,7 @@ int sellect_crt()
     for_area(AREA_OBJECTS, j[cam_x], j[cam_y], [&hit](int x, int y) {
         if (!cell_ok(x, y)) return;
         int cell = x + MAP_W * y;
-        int sx = 40 * x + 20 * y - j[cam_x], sy = 20 * y - j[cam_y];
+        int sx = view_x(x, y), sy = view_y(y);
         for (int layer = 0; layer < 2; layer++) {
             int c = layer == 0 ? us[cell] : us2[cell];
             if (!crt_ok(c) || !CRT[c].shown) continue;

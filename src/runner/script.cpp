@@ -295,7 +295,7 @@ double value_of(const Op &op)
 // when the cell is not in the view.
 bool cell_on_screen(int c, int r, int &sx, int &sy)
 {
-    int vy = 20 * r - j[cam_y] + 10, vx = 40 * c + 20 * r + 30 - j[cam_x];
+    int vy = view_y(r) + 10, vx = view_x(c, r) + 30;
     if (vx < 2 || vy < 2 || vx > VIEW_W - 3 || vy > VIEW_H - 3) return false;
     if (get_square(vx, vy) != c + MAP_W * r) return false;
     sx = vx + VIEW_X;
@@ -309,8 +309,8 @@ bool creature_on_screen(int c, int &sx, int &sy)
 {
     if (c < 0 || c >= CRT_COUNT || !CRT[c].in_use || !CRT[c].shown) return false;
     const crt_rec &k = CRT[c];
-    int ax = 40 * k.x + 20 * k.y - j[cam_x] + 50 + k.draw_dx;
-    int ay = 20 * k.y - j[cam_y] + 34 + k.draw_dy - 16;
+    int ax = view_x(k.x, k.y) + 50 + k.draw_dx;
+    int ay = view_y(k.y) + 34 + k.draw_dy - 16;
     int keep_x = j[mouse_x], keep_y = j[mouse_y];
     bool found = false;
     for (int ring = 0; ring < 48 && !found; ring++)

@@ -22,10 +22,6 @@ void gather_creatures()
         if (CRT[c].in_use && CRT[c].shown) shown_crts[shown_count++] = c;
 }
 
-// Map pixel position of a cell in the view.
-int view_x(int c, int r) { return 40 * c + 20 * r - j[cam_x]; }
-int view_y(int r) { return 20 * r - j[cam_y]; }
-
 void draw_creature(int c, int x, int y, int lift, int shade)
 {
     const crt_rec &k = CRT[c];
@@ -69,6 +65,9 @@ bool hides(int c, int r)
 }
 
 }  // namespace
+
+int view_x(int c, int r) { return 40 * c + 20 * r - j[cam_x]; }
+int view_y(int r) { return 20 * r - j[cam_y]; }
 
 int rf_chk(int c, int r)
 {

@@ -155,6 +155,8 @@ void for_area(const view_area &v, int cx, int cy, Fn fn)
 }
 
 int get_square(int px, int py);    // cell under view pixel (px, py), -1 off the map
+int view_x(int c, int r);          // view pixel column where cell (c, r) is drawn from
+int view_y(int r);                 // view pixel row where row r is drawn from
 void draw_all();
 int rf_chk(int c, int r);          // 1 drawn, 0 hidden by the roofs in front of it
 void clear_roof();

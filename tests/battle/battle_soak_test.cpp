@@ -89,7 +89,7 @@ protected:
             if (CRT[c].in_use && CRT[c].side == 2) break;
         const crt_rec &k = CRT[c];
         if (!k.in_use || k.side != 2) return;
-        int x = 40 * k.x + 20 * k.y - j[cam_x] + 50, y = 20 * k.y - j[cam_y] + 34 - 12;
+        int x = view_x(k.x, k.y) + 50, y = view_y(k.y) + 34 - 12;
         if (x > VIEW_X && x < VIEW_X + VIEW_W && y > VIEW_Y && y < VIEW_Y + VIEW_H) hl_add_mickeys(x - mx, y - my);
     }
 
