@@ -121,7 +121,11 @@ void draw_grnd(int n, int g, int x, int y) { draw_tile(n, g, x, y, false, nullpt
 void draw_grnd2(int n, int g, int x, int y) { draw_tile(n, g, x, y, true, nullptr); }
 void draw_rf(int n, int g, int x, int y, int shade) { draw_tile(n, g, x, y, false, slice(shade)); }
 
-void draw_ls(int n, int g, int x, int y, int shade)
+namespace {
+
+// A run-length picture placed on its cell; sea_k >= 0 makes it see-through, most
+// at its top: a row r of the picture lets ((60 - r) * sea_k) / 256 of the ground show.
+void draw_rle(int n, int g, int x, int y, int shade, int sea_k)
 {
     if (!pic_is_rle(n, g)) return;
     int slot = pic_slot(n, g);
@@ -145,10 +149,22 @@ void draw_ls(int n, int g, int x, int y, int shade)
         if (x < 0) rle_decode_row_back(rows[r], lens[r], line, w, w - c0);
         else rle_decode_row(rows[r], lens[r], line, w, c1);
         uint16_t *dst = vs + (y + r) * VIEW_W + x;
+        if (sea_k < 0) {
+            for (int c = c0; c < c1; c++)
+                if (line[c]) dst[c] = pal[line[c]];
+            continue;
+        }
+        int a = (int)(((long long)(60 - r) * sea_k) / 256);
+        if (a >= 255) continue;
         for (int c = c0; c < c1; c++)
-            if (line[c]) dst[c] = pal[line[c]];
+            if (line[c]) dst[c] = a <= 0 ? pal[line[c]] : blend(dst[c], pal[line[c]], a);
     }
 }
+
+}  // namespace
+
+void draw_ls(int n, int g, int x, int y, int shade) { draw_rle(n, g, x, y, shade, -1); }
+void draw_ls_sea(int n, int g, int x, int y, int shade, int k) { draw_rle(n, g, x, y, shade, k < 0 ? 0 : k); }
 
 void draw_pic(int n, int g, int x, int y, int dir, int alpha)
 {
