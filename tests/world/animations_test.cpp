@@ -272,3 +272,48 @@ TEST_F(Sea, PhasesFollowTheTable)
 
 }  // namespace
 }  // namespace hm
+
+namespace hm {
+namespace {
+
+// With HM_EFFECT_SHOTS set to a folder, every kind is drawn over the village's
+// square at three ages into effects.bmp there (a row per kind), for looking at.
+class EffectShots : public WorldTest {};
+
+TEST_F(EffectShots, EveryKindOverTheSquare)
+{
+    const char *dir = std::getenv("HM_EFFECT_SHOTS");
+    if (!dir) GTEST_SKIP() << "HM_EFFECT_SHOTS names no folder";
+    j[hour] = 12;
+    make_level(1, 4, 44, 37);
+    const int cw = 120, ch = 110, ages = 4;
+    std::vector<uint16_t> sheet((size_t)cw * ages * ch * 34, 0);
+    int cell = 46 + MAP_W * 37, ax = view_x(46, 37) + 30, ay = view_y(37) + 8;
+    for (int kind = 0; kind <= 33; kind++) {
+        for (int i = 0; i < ANI_COUNT; i++) ANI[i].active = 0;
+        if (kind == 0) new_ani(cell, 160, 35, 2, 16, 9, 0);
+        else new_ani2(kind, cell, 16, 0, kind == 2 || kind == 3 ? (float)ax : 0,
+                      kind == 2 || kind == 3 ? (float)ay - 20 : 0, kind == 1 ? 0.5f : -1.0f, -1.5f, 0);
+        if (kind == 8) ANI[0].px = 60;   // its fade
+        int end = kind == 0 ? 35 : kind == 10 ? 120 : kind == 7 || kind == 9 ? 100 : kind >= 4 && kind <= 6 ? 60 : 40;
+        for (int age = 1, shot = 0; age < end && shot < ages; age++) {
+            do_anis();
+            j[frame_count]++;
+            if (age != 1 + shot * (end - 2) / ages) continue;
+            set_us();
+            do_gr_light();
+            draw_all();
+            for (int y = 0; y < ch; y++)
+                for (int x = 0; x < cw; x++) {
+                    int vx = ax - cw / 2 + x, vy = ay - ch + 30 + y;
+                    if (vx >= 0 && vx < VIEW_W && vy >= 0 && vy < VIEW_H)
+                        sheet[(size_t)(kind * ch + y) * cw * ages + shot * cw + x] = vs[vy * VIEW_W + vx];
+                }
+            shot++;
+        }
+    }
+    write_bmp24(std::string(dir) + "/effects.bmp", cw * ages, ch * 34, sheet);
+}
+
+}  // namespace
+}  // namespace hm

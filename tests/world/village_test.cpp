@@ -311,38 +311,6 @@ protected:
         return n;
     }
 
-    static void write_bmp24(const std::string &file, int w, int h, const std::vector<uint16_t> &px)
-    {
-        std::vector<uint8_t> out(54, 0);
-        int stride = (w * 3 + 3) & ~3;
-        uint32_t size = 54 + (uint32_t)stride * h;
-        auto put32 = [&](int at, uint32_t v) {
-            for (int k = 0; k < 4; k++) out[at + k] = (uint8_t)(v >> (8 * k));
-        };
-        out[0] = 'B';
-        out[1] = 'M';
-        put32(2, size);
-        put32(10, 54);
-        put32(14, 40);
-        put32(18, (uint32_t)w);
-        put32(22, (uint32_t)h);
-        out[26] = 1;
-        out[28] = 24;
-        for (int y = h - 1; y >= 0; y--) {
-            for (int x = 0; x < w; x++) {
-                uint16_t p = px[(size_t)y * w + x];
-                out.push_back((uint8_t)((p & 31) << 3));
-                out.push_back((uint8_t)(((p >> 5) & 63) << 2));
-                out.push_back((uint8_t)((p >> 11) << 3));
-            }
-            for (int k = w * 3; k < stride; k++) out.push_back(0);
-        }
-        FILE *f = std::fopen(file.c_str(), "wb");
-        ASSERT_NE(f, nullptr) << file;
-        std::fwrite(out.data(), 1, out.size(), f);
-        std::fclose(f);
-    }
-
     // One view with the game's frame, the leader standing at (x, y).
     void shot(const char *dir, const char *name, int x, int y)
     {
