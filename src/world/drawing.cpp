@@ -142,6 +142,34 @@ namespace {
 
 // A run-length picture placed on its cell; sea_k >= 0 makes it see-through, most
 // at its top: a row r of the picture lets ((60 - r) * sea_k) / 256 of the ground show.
+// Run-length pictures decoded whole, kept for the frames after: the sea alone
+// draws the same few big pictures a hundred times a frame.  A picture is known
+// by its number and where the store holds it, so a store emptied and filled
+// again finds nothing stale.
+struct decoded_pic {
+    int n = -1, g = -1, slot = -1, w = 0, h = 0;
+    int32_t start = 0;
+    std::vector<uint8_t> px;
+};
+constexpr int DECODED_KEPT = 64;
+decoded_pic decoded[DECODED_KEPT];
+int decoded_next = 0;
+
+const uint8_t *decoded_rows(int n, int g, int slot, int w, int h)
+{
+    const swinf_rec &s = SWINF[slot];
+    for (const decoded_pic &d : decoded)
+        if (d.n == n && d.g == g && d.slot == slot && d.start == s.start && d.w == w && d.h == h) return d.px.data();
+    static const uint8_t *rows[PIC_MAX_SIDE];
+    static int lens[PIC_MAX_SIDE];
+    if (rle_rows(slot, rows, lens, PIC_MAX_SIDE) != h) return nullptr;
+    decoded_pic &d = decoded[decoded_next];
+    decoded_next = (decoded_next + 1) % DECODED_KEPT;
+    d = decoded_pic{n, g, slot, w, h, s.start, std::vector<uint8_t>((size_t)w * h)};
+    for (int r = 0; r < h; r++) rle_decode_row(rows[r], lens[r], d.px.data() + (size_t)r * w, w, w);
+    return d.px.data();
+}
+
 void draw_rle(int n, int g, int x, int y, int shade, int sea_k)
 {
     if (!pic_is_rle(n, g)) return;
@@ -152,19 +180,13 @@ void draw_rle(int n, int g, int x, int y, int shade, int sea_k)
     if (h > 40) y -= h - 40;
     if (w > 60) x -= (w - 60) / 2;
     if (x >= VIEW_W || y >= VIEW_H || x + w <= 0 || y + h <= 0) return;
-    static const uint8_t *rows[PIC_MAX_SIDE];
-    static int lens[PIC_MAX_SIDE];
-    static uint8_t line[PIC_MAX_SIDE];
-    if (rle_rows(slot, rows, lens, PIC_MAX_SIDE) != h) return;
+    const uint8_t *px = decoded_rows(n, g, slot, w, h);
+    if (!px) return;
     const uint16_t *pal = slice(shade);
     int r0 = y < 0 ? -y : 0, r1 = y + h > VIEW_H ? VIEW_H - y : h;
     int c0 = x < 0 ? -x : 0, c1 = x + w > VIEW_W ? VIEW_W - x : w;
-    for (int k = 0; k < r1 - r0; k++) {
-        // A picture cut at the top is decoded from its bottom row up, one cut at
-        // the left from each row's end: only what shows is decoded.
-        int r = y < 0 ? r1 - 1 - k : r0 + k;
-        if (x < 0) rle_decode_row_back(rows[r], lens[r], line, w, w - c0);
-        else rle_decode_row(rows[r], lens[r], line, w, c1);
+    for (int r = r0; r < r1; r++) {
+        const uint8_t *line = px + (size_t)r * w;
         uint16_t *dst = vs + (y + r) * VIEW_W + x;
         if (sea_k < 0) {
             for (int c = c0; c < c1; c++)
