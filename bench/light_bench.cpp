@@ -1,0 +1,57 @@
+// light_bench.cpp -- what the light passes, the effects and the sea add to a frame
+#include <benchmark/benchmark.h>
+
+#include "bench/bench_setup.h"
+#include "battle/battle.h"
+#include "core/core.h"
+#include "world/world.h"
+
+namespace {
+
+// The village at eleven at night: its lamps lit, as each frame lights them.
+void BM_GroundLight_VillageAtNight(benchmark::State &state)
+{
+    bench::start_game();
+    hm::j[hm::hour] = 23;
+    hm::make_level(1, 4, 44, 37);
+    hm::set_us();
+    for (auto _ : state) {
+        hm::do_gr_light();
+        benchmark::ClobberMemory();
+    }
+    hm::delete_mem();
+}
+BENCHMARK(BM_GroundLight_VillageAtNight)->Unit(benchmark::kMicrosecond);
+
+// The beach with the mere's waves filling the lower view: the scene with its sea.
+void BM_DrawAll_TheMere(benchmark::State &state)
+{
+    bench::start_game();
+    hm::make_level(1, 4, 40, 93);
+    hm::set_us();
+    hm::do_gr_light();
+    for (auto _ : state) {
+        hm::draw_all();
+        benchmark::ClobberMemory();
+    }
+    hm::delete_mem();
+}
+BENCHMARK(BM_DrawAll_TheMere)->Unit(benchmark::kMicrosecond);
+
+// A full table of effects advanced and drawn.
+void BM_Effects_FullTable(benchmark::State &state)
+{
+    bench::start_game();
+    hm::make_level(1, 4, 44, 37);
+    for (auto _ : state) {
+        for (int i = 0; i < hm::ANI_COUNT; i++)
+            if (!hm::ANI[i].active) hm::new_ani2(11 + i % 20, 46 + hm::MAP_W * (35 + i % 5), 16, 0, 0, 0, 1, -2, 0);
+        hm::do_anis();
+        hm::draw_all();
+        benchmark::ClobberMemory();
+    }
+    hm::delete_mem();
+}
+BENCHMARK(BM_Effects_FullTable)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
