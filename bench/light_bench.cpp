@@ -8,13 +8,19 @@
 
 namespace {
 
+// The village entered at an hour of the first day, with its creatures on their cells.
+void village_at(int h, int x, int y)
+{
+    bench::start_game();
+    hm::j[hm::hour] = h;
+    hm::make_level(1, 4, x, y);
+    hm::set_us();
+}
+
 // The village at eleven at night: its lamps lit, as each frame lights them.
 void BM_GroundLight_VillageAtNight(benchmark::State &state)
 {
-    bench::start_game();
-    hm::j[hm::hour] = 23;
-    hm::make_level(1, 4, 44, 37);
-    hm::set_us();
+    village_at(23, 44, 37);
     for (auto _ : state) {
         hm::do_gr_light();
         benchmark::ClobberMemory();
@@ -26,9 +32,7 @@ BENCHMARK(BM_GroundLight_VillageAtNight)->Unit(benchmark::kMicrosecond);
 // The beach with the mere's waves filling the lower view: the scene with its sea.
 void BM_DrawAll_TheMere(benchmark::State &state)
 {
-    bench::start_game();
-    hm::make_level(1, 4, 40, 93);
-    hm::set_us();
+    village_at(12, 40, 93);
     hm::do_gr_light();
     for (auto _ : state) {
         hm::draw_all();
@@ -41,8 +45,7 @@ BENCHMARK(BM_DrawAll_TheMere)->Unit(benchmark::kMicrosecond);
 // A full table of effects advanced and drawn.
 void BM_Effects_FullTable(benchmark::State &state)
 {
-    bench::start_game();
-    hm::make_level(1, 4, 44, 37);
+    village_at(12, 44, 37);
     for (auto _ : state) {
         for (int i = 0; i < hm::ANI_COUNT; i++)
             if (!hm::ANI[i].active) hm::new_ani2(11 + i % 20, 46 + hm::MAP_W * (35 + i % 5), 16, 0, 0, 0, 1, -2, 0);
