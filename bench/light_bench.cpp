@@ -42,13 +42,17 @@ void BM_DrawAll_TheMere(benchmark::State &state)
 }
 BENCHMARK(BM_DrawAll_TheMere)->Unit(benchmark::kMicrosecond);
 
-// A full table of effects advanced and drawn.
+// A full table of effects of every kind advanced and drawn.
 void BM_Effects_FullTable(benchmark::State &state)
 {
     village_at(12, 44, 37);
     for (auto _ : state) {
         for (int i = 0; i < hm::ANI_COUNT; i++)
-            if (!hm::ANI[i].active) hm::new_ani2(11 + i % 20, 46 + hm::MAP_W * (35 + i % 5), 16, 0, 0, 0, 1, -2, 0);
+            if (!hm::ANI[i].active) {
+                int cell = 46 + hm::MAP_W * (35 + i % 5);
+                if (i % 34 == 0) hm::new_ani(cell, 160, 35, 2, 16, 9, 0);
+                else hm::new_ani2(i % 34, cell, 16, 0, 0, 0, 1, -2, 0);
+            }
         hm::do_anis();
         hm::draw_all();
         benchmark::ClobberMemory();
