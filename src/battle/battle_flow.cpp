@@ -240,8 +240,8 @@ void battle()
         j[battle_stage] = 3;
         j[crtbox_on] = 1;
         j[istk_shown] = -1;
-        // The flash and the NPCs who join the battle come here (new_flash(32, 64, 64, 64),
-        // npc_join_in_battle, create_tmp_npc_p1crs).
+        new_flash(32, 64, 64, 64);
+        // The NPCs who join the battle come here (npc_join_in_battle, create_tmp_npc_p1crs).
         set_bat_grs();
         update_scr();
     }
@@ -460,7 +460,7 @@ void battle_end_chk()
     j[loot_state] = 4;
     j[box_crt] = leader_crt();
     delete_special_attack_items();
-    // The screen flashes here (new_flash(32, 64, 64, 64)).
+    new_flash(32, 64, 64, 64);
     play_tune("m2.mid");
     update_scr();
 }

@@ -10,6 +10,7 @@
 #include "flow/flow.h"
 #include "items/items.h"
 #include "party/party.h"
+#include "story/story.h"
 #include "world/world.h"
 
 namespace hm {
@@ -150,8 +151,9 @@ int play_frame(int &exit_code)
     do_sht();
     // The award and the loot screen wait while the level-up box is up.
     if (j[lev_up_show] == 0) exp_and_items();
-    // NPCs, messages, chests and the skill and attribute screens run here
-    // (npc_stuff1, show_messages, chest_main, skills_main, attributes_main, skill_stats).
+    // NPCs and messages, then chests and the skill and attribute screens
+    // (chest_main, skills_main, attributes_main, skill_stats).
+    show_messages();
     do_lev_ups();
     draw_scraps();
     game_over_fade(&exit_code);
@@ -201,8 +203,8 @@ int hollowmere_main()
     for (;;) {
         if (start_main() == -1) break;
         if (j[game_begun] == 0) {
-            // The opening's dark flash and narration are queued here (new_flash,
-            // new_message).
+            new_flash(256, -56, -56, -56);
+            new_message(1, 5, 0, 14, 16, 0, 0, 0, 0, "Narrator");
             make_level(1, 4, 26, 78);
             j[game_begun] = 150;
         }

@@ -14,6 +14,7 @@
 #include "items/items.h"
 #include "party/party.h"
 #include "platform/headless.h"
+#include "story/story.h"
 #include "world/world.h"
 
 namespace hm {
@@ -22,7 +23,7 @@ namespace {
 
 enum OpKind {
     OP_KEY, OP_BUTTON, OP_MOVE, OP_FRAMES, OP_SHOT, OP_SAVE, OP_EXPECT, OP_UNTIL, OP_SEED, OP_LEVEL,
-    OP_GIVE, OP_JOIN, OP_POINT_CELL, OP_POINT_CRT, OP_PRINT, OP_SETTLE,
+    OP_GIVE, OP_JOIN, OP_POINT_CELL, OP_POINT_CRT, OP_POINT_BUTTON, OP_PRINT, OP_SETTLE,
     OP_WHILE, OP_END, OP_SET
 };
 
@@ -240,10 +241,12 @@ bool parse_line(const std::string &line, const std::string &where, const std::st
         // point crt N: onto a part of creature N that picks it.
         if (w.size() == 3 && w[1] == "crt" && to_int(w[2], n)) {
             ops.push_back(make(OP_POINT_CRT, where, n));
+        } else if (w.size() == 2 && w[1] == "button") {
+            ops.push_back(make(OP_POINT_BUTTON, where));
         } else if (w.size() == 3 && to_int(w[1], x) && to_int(w[2], y)) {
             ops.push_back(make(OP_POINT_CELL, where, x, y));
         } else {
-            return fail_parse(where, "point COLUMN ROW | point crt N");
+            return fail_parse(where, "point COLUMN ROW | point crt N | point button");
         }
         ops.push_back(make(OP_FRAMES, where, 1));
     } else if (cmd == "settle") {
@@ -441,6 +444,17 @@ void run(const Op &op)
             break;
         }
         hl_add_mickeys(x - mx, y - my);
+        break;
+    }
+    case OP_POINT_BUTTON: {
+        // The button of the speech box or answer list of the frame just shown.
+        int x = 0, y = 0;
+        if (!speech_button_at(j[frame_count] - 1, &x, &y) && !speech_button_at(j[frame_count], &x, &y)) {
+            std::fprintf(stderr, "%s -- no speech box is shown\n", op.where.c_str());
+            failures++;
+            break;
+        }
+        hl_add_mickeys(x + VIEW_X - mx, y + VIEW_Y - my);
         break;
     }
     case OP_PRINT: print_creatures(); break;

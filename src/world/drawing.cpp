@@ -5,6 +5,7 @@
 #include "battle/battle.h"
 #include "core/core.h"
 #include "data/data.h"
+#include "story/story.h"
 #include "world/world.h"
 
 namespace hm {
@@ -380,7 +381,7 @@ void draw_crt(int n, int g, int x, int y, int crt, int shade)
 
 void fscr()
 {
-    // The screen flash of this frame is advanced here (do_flash).
+    do_flash();
     if (j[flash_on]) {
         auto amount = [](int v) { return (long long)v * 4; };
         long long dr = amount(j[flash_r]), dg = amount(j[flash_g]), db = amount(j[flash_b]);

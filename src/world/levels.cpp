@@ -10,6 +10,7 @@
 #include "core/core.h"
 #include "data/data.h"
 #include "party/party.h"
+#include "story/story.h"
 #include "world/world.h"
 
 static_assert(__BYTE_ORDER__ == __ORDER_LITTLE_ENDIAN__, "level files are the tables' own little-endian bytes");
@@ -249,7 +250,7 @@ void make_level(int, int level, int x, int y)
     set_us();
     do_grndanis(1);
     update_scr();
-    // The level fades in from dark here (new_flash).
+    new_flash(64, -64, -64, -64);
 }
 
 void leave_level_chk()
