@@ -70,7 +70,7 @@ void draw_orbit(int first, int n, bool each_own, int r, int x, int y, int dir, i
     double base = j[frame_count] / 4.0;
     for (int i = 0; i < n; i++) {
         double angle = base + i * (6.2832 / n);
-        draw_bmp(each_own ? first + i : first, EFFECTS, x + (int)(r * std::cos(angle)), y + (int)(r * std::sin(angle)),
+        draw_bmp(each_own ? first + i : first, EFFECTS, (int)(x + r * std::cos(angle)), (int)(y + r * std::sin(angle)),
                  dir, fade);
     }
 }
@@ -134,7 +134,9 @@ void draw_ani(int i, int ax, int ay)
 {
     if (i < 0 || i >= ANI_COUNT || !ANI[i].active) return;
     ani_rec &a = ANI[i];
-    int age = a.age, lift = a.lift, px = (int)a.px, py = (int)a.py;
+    // Float positions are truncated whole, as the sum is passed.
+    int age = a.age, lift = a.lift;
+    auto at = [](int base, float off) { return (int)((float)base + off); };
     switch (a.kind) {
     case 0: {
         int fade = 0;
@@ -147,9 +149,9 @@ void draw_ani(int i, int ax, int ay)
         draw_bmp(a.pic + a.frame, EFFECTS, ax - 16, ay - lift - 16, 1, fade);
         break;
     }
-    case 1: draw_bmp(330 + age % 2, EFFECTS, ax - 4 + px, ay - lift - 12 + py, 1, 255 - 6 * age); break;
-    case 2: draw_bmp(332 + a.frame, EFFECTS, px - 8, py - 8, 1, 20 * age); break;
-    case 3: draw_bmp(336 + a.frame, EFFECTS, px - 8, py - 8, 1, 20 * age); break;
+    case 1: draw_bmp(330 + age % 2, EFFECTS, at(ax - 4, a.px), at(ay - lift - 12, a.py), 1, 255 - 6 * age); break;
+    case 2: draw_bmp(332 + a.frame, EFFECTS, at(-8, a.px), at(-8, a.py), 1, 20 * age); break;
+    case 3: draw_bmp(336 + a.frame, EFFECTS, at(-8, a.px), at(-8, a.py), 1, 20 * age); break;
     case 4:
     case 5: {
         int fade = age < 40 ? 0 : (age - 40) * 12;
@@ -167,7 +169,7 @@ void draw_ani(int i, int ax, int ay)
         draw_orbit(430, 2, false, r, ax - 8, ay - 42 - lift, a.pic, 250 - 2 * age);
         break;
     }
-    case 8: draw_bmp(370 + a.frame, EFFECTS, ax - 16, ay - lift - 32, a.pic, px); break;
+    case 8: draw_bmp(370 + a.frame, EFFECTS, ax - 16, ay - lift - 32, a.pic, (int)a.px); break;
     case 9: {
         int v = age < 50 ? 4 * age : age <= 85 ? 200 : 200 - 15 * (age - 85);
         draw_bmp(382 + a.frame, EFFECTS, ax - 16, ay - lift - 96, 0, 220 - v);
@@ -184,7 +186,7 @@ void draw_ani(int i, int ax, int ay)
     case 33: wrt2(ax - 14, ay - lift - 24 - age / 2, 10, 16, 0, 5 * age + 3, "resisted "); break;
     default:
         if (a.kind >= 11 && a.kind <= 30)
-            draw_pic(a.kind + 399, EFFECTS, ax - 4 + px, ay - lift - 12 + py, 1, 5 * age + 80);
+            draw_pic(a.kind + 399, EFFECTS, at(ax - 4, a.px), at(ay - lift - 12, a.py), 1, 5 * age + 80);
         break;
     }
 }
