@@ -42,6 +42,7 @@ void cast_shadow(int c, bool flyer, int ax, int ay)
     if (!k.in_use || !k.shown || (k.flying != 0) != flyer) return;
     // See-through creatures cast fainter shadows; flyers cast theirs on the ground below.
     int s = !k.flying && k.tint_mode == 2 ? 255 - k.tint_extra : 256;
+    if (s < 0) s = 0;
     gr_light_circ(SHADOW_PIC, LIGHT_PICS, ax + k.draw_dx, ay + k.draw_dy, s);
 }
 
@@ -67,6 +68,8 @@ void light_sources(int c, int r)
 
 void do_light_time(int force)
 {
+    // A count from a damaged save still makes the next minute come round.
+    if (j[minute_tick] < 0 || j[minute_tick] > 59) j[minute_tick] = 59;
     if (++j[minute_tick] < 60 && !force) return;
     j[minute_tick] = 0;
     j[game_time]++;

@@ -84,6 +84,11 @@ TEST_F(Light, TheHourAndItsHalfChooseTheNumber)
     j[hour] = -3;   // from a damaged save: still a line of the file
     do_light_time(1);
     EXPECT_EQ(j[light_now], 121);
+    // A frame count from a damaged save makes the minute come round at once.
+    j[minute_tick] = -500;
+    do_light_time(0);
+    EXPECT_EQ(j[game_time], 13);
+    EXPECT_EQ(j[minute_tick], 0);
     // Without the file the light stays as it was.
     std::remove("light_times.txt");
     do_light_time(1);
