@@ -172,16 +172,6 @@ TEST_F(Animations, EveryKindEndsAtItsAgeAndDrawsInsideTheView)
     }
 }
 
-TEST_F(Animations, SparksFallAndSpraysArc)
-{
-    ASSERT_EQ(new_ani2(1, 5055, 0, 0, 0, 0, 1.0f, -2.0f, 0), 0);
-    ASSERT_EQ(new_ani2(12, 5055, 0, 0, 0, 0, 1.0f, -2.0f, 0), 1);
-    for (int i = 0; i < 10; i++) do_anis();
-    EXPECT_FLOAT_EQ(ANI[0].px, 10.0f);
-    EXPECT_NEAR(ANI[0].py, -20.0f + 4.5f, 1e-4);   // vy grows by 0.1 a frame
-    EXPECT_NEAR(ANI[1].py, -20.0f + 6.75f, 1e-4);  // and by 0.15 for the thrown particles
-}
-
 TEST_F(Animations, HighEffectsShowOverRoofsLowOnesOnlyOnCellsTheyDoNotHide)
 {
     effect_pictures(100, 10);
