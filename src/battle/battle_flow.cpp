@@ -296,14 +296,15 @@ void new_round()
         k.ready = 1;
         for (int32_t &s : k.status)
             if (s) s--;
-        // Effect animations of the ticks (160 poison, 250 regeneration) start here (new_ani).
         if (k.status[16]) {
+            crt_effect(c, 160, 16);
             int loss = (int)((long long)k.hp * k.status[22] / 100);
             new_drdam(c, loss, DRDAM_POISON);
             k.hp -= loss;
             if (k.hp < 0) k.hp = 0;
         }
         if (k.status[17]) {
+            crt_effect(c, 250, 16);
             new_drdam(c, k.hp / 10, DRDAM_REGEN);
             k.hp += k.hp / 10;
             if (k.hp > k.max_hp) k.hp = k.max_hp;
@@ -333,7 +334,8 @@ int find_turn()
     if (c != -1) adj_stuff(c);
     // Quickened: it may go again, if it still stands.
     if (live(c) && CRT[c].hp >= 1 && CRT[c].status[21] && jchnc(STAGGER_CHANCE)) {
-        CRT[c].ready = 1;   // its animation (230) plays here (new_ani)
+        CRT[c].ready = 1;
+        crt_effect(c, 230, 16);
         res = c;
     } else {
         for (;;) {
@@ -349,7 +351,8 @@ int find_turn()
             }
             if (best == -1) break;
             if (CRT[best].status[20] && jchnc(STAGGER_CHANCE)) {
-                CRT[best].ready = 0;   // its animation (220) plays here (new_ani)
+                CRT[best].ready = 0;
+                crt_effect(best, 220, 16);
                 continue;
             }
             res = best;

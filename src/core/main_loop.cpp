@@ -128,7 +128,8 @@ int play_frame(int &exit_code)
     other_controls();
     istk_controls();
     crtbox_controls();
-    // The battle skill and item controls follow, then the animations (do_anis).
+    // The battle skill and item controls follow.
+    do_anis();
     mouse_stuff();
     if (j[rmb_held]) keep_pointer_in_view();
     if (walking_allowed()) main_p1cr_walk();
@@ -144,9 +145,9 @@ int play_frame(int &exit_code)
     move_camera();
 
     set_us();
-    // The light is brought up to date here (do_gr_light).
+    do_gr_light();
     draw_all();
-    // Ground animations follow the scene here (do_grndanis(0)).
+    do_grndanis(0);
     do_sht();
     // The award and the loot screen wait while the level-up box is up.
     if (j[lev_up_show] == 0) exp_and_items();
@@ -156,7 +157,7 @@ int play_frame(int &exit_code)
     show_messages();
     do_lev_ups();
     draw_scraps();
-    // The game-over fade follows (game_over_fade).
+    game_over_fade(&exit_code);
     draw_bmp(j[cursor_pic], 8, mx - VIEW_X, my - VIEW_Y, 1, 0);
     if (j[ptr_note_on]) {
         wrt(j[mouse_x] - 20, j[mouse_y] - 28, 640, 4, 0, 17, 0, 1, 1, j[ptr_note_val]);
@@ -172,7 +173,7 @@ int play_frame(int &exit_code)
     // The story runs here (events_main), and moves the NPCs it sent walking.
     do_npc_walk();
     scraps();
-    // The clock runs here (do_light_time(0)).
+    do_light_time(0);
     mouse_ptr();
     return exit_code;
 }

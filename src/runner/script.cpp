@@ -24,7 +24,7 @@ namespace {
 enum OpKind {
     OP_KEY, OP_BUTTON, OP_MOVE, OP_FRAMES, OP_SHOT, OP_SAVE, OP_EXPECT, OP_UNTIL, OP_SEED, OP_LEVEL,
     OP_GIVE, OP_JOIN, OP_POINT_CELL, OP_POINT_CRT, OP_POINT_BUTTON, OP_PRINT, OP_SETTLE,
-    OP_WHILE, OP_END
+    OP_WHILE, OP_END, OP_SET
 };
 
 // What an expectation reads: a slot of j or f, or a field of a creature record.
@@ -272,6 +272,12 @@ bool parse_line(const std::string &line, const std::string &where, const std::st
     } else if (cmd == "give" || cmd == "join") {
         if (w.size() != 2 || !to_int(w[1], n)) return fail_parse(where, "give TYPE | join CHARACTER");
         ops.push_back(make(cmd == "give" ? OP_GIVE : OP_JOIN, where, n));
+    } else if (cmd == "set") {
+        // set j NAME VALUE: a slot as a save file could hold it (the hour, a flag).
+        if (w.size() != 4 || w[1] != "j" || !to_int(w[3], n)) return fail_parse(where, "set j NAME VALUE");
+        Op op = make(OP_SET, where, j_slot_by_name(w[2].c_str()), n);
+        if (op.a < 0) return fail_parse(where, "unknown slot");
+        ops.push_back(op);
     } else if (cmd == "seed") {
         if (w.size() != 2 || !to_int(w[1], n)) return fail_parse(where, "seed N");
         ops.push_back(make(OP_SEED, where, n));
@@ -475,6 +481,7 @@ void run(const Op &op)
         quiet_frames = settle_waited = 0;
         break;
     case OP_SEED: srandom((uint32_t)op.a); break;
+    case OP_SET: j[op.a] = op.b; break;
     case OP_LEVEL: make_level(1, op.a, op.b, op.c); break;
     case OP_GIVE:
     case OP_JOIN:

@@ -245,10 +245,10 @@ void make_level(int, int level, int x, int y)
     // The level's story events run here (do_lev_str_events).
 
     std::memset(light_lev, 0, MAP_CELLS);
-    // The light of the hour is set here (do_light_time(1)).
+    do_light_time(1);
     load_swad();
     set_us();
-    // The ground animations are brought up to date here (do_grndanis(1)).
+    do_grndanis(1);
     update_scr();
     new_flash(64, -64, -64, -64);
 }
@@ -320,7 +320,7 @@ void load_level2()
     load_level(n, 1);
     update_grsc();
     set_us();
-    // The ground animations are brought up to date here (do_grndanis(1)).
+    do_grndanis(1);
     update_scr();
 }
 
