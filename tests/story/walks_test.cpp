@@ -1,4 +1,5 @@
 // walks_test.cpp -- NPCs walked by the story: the shared walk slots, the stuck walker, distances
+#include "flow/flow.h"
 #include "story_fixture.h"
 
 namespace hm {
@@ -130,6 +131,22 @@ TEST_F(Walks, DistancesFromAPoint)
     EXPECT_EQ(npc_dist_from_pnt(-1, 20, 20, 3), 0);
     EXPECT_EQ(p1cr_dist_from_pnt(10, 12, 2), 1);
     EXPECT_EQ(p1cr_dist_from_pnt(10, 13, 2), 0);
+}
+
+TEST_F(Walks, NothingOfTheLastGameWalksTalksOrFlashesInTheNext)
+{
+    leader_at(5, 5);
+    npc_at(7, 20, 20);
+    npc_walk_to(7, 25, 20, 500, 1);
+    new_message(1, 5, 0, 14, 16, 0, 0, 0, 0, "Narrator");
+    new_flash(100, 64, 64, 64);
+    ASSERT_EQ(make_new_state(), 0);
+    EXPECT_EQ(slots_of(7), 0);
+    EXPECT_EQ(messages_clear(), 1);
+    j[flash_on] = 0;
+    do_flash();
+    EXPECT_EQ(j[flash_on], 0);
+    EXPECT_STREQ(npc[2].name, "Isolde") << "and the new game's people are read afresh";
 }
 
 }  // namespace
