@@ -21,6 +21,18 @@ protected:
         j[talk_crt] = talker_c;
         j[hour] = 11;
     }
+
+    // A click on NPC N standing at (x, y) instead of beside the leader.
+    static int click_npc_at(int x, int y)
+    {
+        int c = npc_at(N, x, y, 10);
+        set_grs();
+        j[ptr_in_view] = 1;
+        j[ptr_crt] = c;
+        click_view(200, 100);
+        talk_to_npc();
+        return c;
+    }
 };
 
 TEST_F(Dialogue, MoodFollowsAttitudeAtItsBounds)
@@ -262,12 +274,7 @@ TEST_F(Dialogue, PriceFollowsAttitude)
 TEST_F(Dialogue, AClickWalksTheLeaderUpToAFarNpc)
 {
     CRT[talker_c].in_use = 0;
-    int far = npc_at(N, 26, 20, 10);
-    set_grs();
-    j[ptr_in_view] = 1;
-    j[ptr_crt] = far;
-    click_view(200, 100);
-    talk_to_npc();
+    int far = click_npc_at(26, 20);
     EXPECT_EQ(j[talk_hover], 1);
     EXPECT_EQ(j[talk_state], 1);
     EXPECT_EQ(j[talk_crt], far);
@@ -283,22 +290,13 @@ TEST_F(Dialogue, AClickWalksTheLeaderUpToAFarNpc)
 TEST_F(Dialogue, TooFarOrAtTheMapsEdgeNothingHappens)
 {
     CRT[talker_c].in_use = 0;
-    int far = npc_at(N, 60, 20, 10);
-    set_grs();
-    j[ptr_in_view] = 1;
-    j[ptr_crt] = far;
-    click_view(200, 100);
-    talk_to_npc();
+    int far = click_npc_at(60, 20);
     EXPECT_EQ(j[talk_state], 0);
 
     CRT[far].in_use = 0;
     CRT[leader_c].x = 97;
     CRT[leader_c].y = 0;
-    int edge = npc_at(N, 99, 0, 10);
-    set_grs();
-    j[ptr_crt] = edge;
-    click_view(200, 100);
-    talk_to_npc();
+    click_npc_at(99, 0);
     EXPECT_EQ(j[talk_state], 1) << "only the neighbours on the map are tried";
     EXPECT_EQ(CRT[leader_c].path_step != -1, true);
 }
