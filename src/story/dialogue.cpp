@@ -105,7 +105,8 @@ void start_talk(int t)
 // first when it stands further than a step away.
 void click_to_talk()
 {
-    if (j[talk_state] != 0 || j[battle_on] || !j[ptr_in_view]) return;
+    // A click on a message's button is not a click on the villager behind it.
+    if (j[talk_state] != 0 || j[battle_on] || !j[ptr_in_view] || j[mes_showing]) return;
     int t = j[ptr_crt];
     if (t < 0 || t >= CRT_COUNT) return;
     const crt_rec &T = CRT[t];

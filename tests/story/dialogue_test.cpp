@@ -274,7 +274,12 @@ TEST_F(Dialogue, PriceFollowsAttitude)
 TEST_F(Dialogue, AClickWalksTheLeaderUpToAFarNpc)
 {
     CRT[talker_c].in_use = 0;
+    j[mes_showing] = 1;
     int far = click_npc_at(26, 20);
+    EXPECT_EQ(j[talk_state], 0) << "a message on screen takes the click";
+    j[mes_showing] = 0;
+    click_view(200, 100);
+    talk_to_npc();
     EXPECT_EQ(j[talk_hover], 1);
     EXPECT_EQ(j[talk_state], 1);
     EXPECT_EQ(j[talk_crt], far);
