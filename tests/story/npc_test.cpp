@@ -232,20 +232,6 @@ TEST_F(NpcBattle, JoiningThePartyWearsWhatFitsAndKeepsTheRest)
     EXPECT_GE(npc_crt(8), 0);
 }
 
-TEST_F(NpcBattle, FadingNpcsCountDown)
-{
-    int c = npc_at(7, 52, 50, 10);
-    npc[7].fade = 3;
-    do_npc_disappear();
-    EXPECT_EQ(CRT[c].tint_mode, 2);
-    EXPECT_EQ(CRT[c].tint_extra, 252);
-    do_npc_disappear();
-    do_npc_disappear();
-    EXPECT_EQ(npc[7].fade, 0);
-    do_npc_disappear();
-    EXPECT_EQ(npc[7].fade, 0) << "never below 0";
-}
-
 }  // namespace
 
 }  // namespace hm
