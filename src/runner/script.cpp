@@ -22,7 +22,7 @@ namespace {
 
 enum OpKind {
     OP_KEY, OP_BUTTON, OP_MOVE, OP_FRAMES, OP_SHOT, OP_SAVE, OP_EXPECT, OP_UNTIL, OP_SEED, OP_LEVEL,
-    OP_GIVE, OP_JOIN, OP_POINT_CELL, OP_POINT_CRT, OP_PRINT, OP_SETTLE,
+    OP_GIVE, OP_JOIN, OP_EXP, OP_POINT_CELL, OP_POINT_CRT, OP_PRINT, OP_SETTLE,
     OP_WHILE, OP_END
 };
 
@@ -111,12 +111,13 @@ bool key_for_char(char c, int &code, bool &shift)
 }
 
 // Creature fields an expectation may read.
-const char *const crt_fields[] = {"in_use", "shown", "hp", "side", "x", "y", "cell", "ready", "type", "target"};
+const char *const crt_fields[] = {"in_use", "shown", "hp", "side", "x", "y", "cell", "ready", "type", "target", "mana", "level"};
 constexpr int CRT_FIELDS = sizeof crt_fields / sizeof crt_fields[0];
 
 int crt_field(const crt_rec &k, int field)
 {
-    const int values[CRT_FIELDS] = {k.in_use, k.shown, k.hp, k.side, k.x, k.y, k.x + MAP_W * k.y, k.ready, k.type, k.strike_target};
+    const int values[CRT_FIELDS] = {k.in_use, k.shown, k.hp, k.side, k.x, k.y, k.x + MAP_W * k.y, k.ready, k.type, k.strike_target,
+                                     k.mana, k.level};
     return values[field];
 }
 
@@ -265,6 +266,9 @@ bool parse_line(const std::string &line, const std::string &where, const std::st
     } else if (cmd == "give" || cmd == "join") {
         if (w.size() != 2 || !to_int(w[1], n)) return fail_parse(where, "give TYPE | join CHARACTER");
         ops.push_back(make(cmd == "give" ? OP_GIVE : OP_JOIN, where, n));
+    } else if (cmd == "exp") {
+        if (w.size() != 3 || !to_int(w[1], n) || !to_int(w[2], x)) return fail_parse(where, "exp MEMBER AMOUNT");
+        ops.push_back(make(OP_EXP, where, n, x));
     } else if (cmd == "seed") {
         if (w.size() != 2 || !to_int(w[1], n)) return fail_parse(where, "seed N");
         ops.push_back(make(OP_SEED, where, n));
@@ -461,6 +465,11 @@ void run(const Op &op)
             std::fprintf(stderr, "%s -- nothing was made\n", op.where.c_str());
             failures++;
         }
+        update_scr();
+        break;
+    case OP_EXP:
+        // Experience as a won battle or a quest gives it, level-ups and all.
+        recieve_exp(op.a, op.b);
         update_scr();
         break;
     }
