@@ -34,15 +34,17 @@ void bat_sk_controls()
     p1cr_rec &p = p1cr[m];
     const int x = j[mouse_x], y = j[mouse_y];
     bool changed = false;
-    if (p.skill_mode == 1 && within(x, y, 530, 620, 250, 270)) {
+    // Any page but the belt's is the skill page (a record may come with none set).
+    const bool skill_page = p.skill_mode != 2;
+    if (skill_page && within(x, y, 530, 620, 250, 270)) {
         p.skill_mode = 2;
         p.belt_sel = -1;
         changed = true;
-    } else if (p.skill_mode == 2 && within(x, y, 440, 530, 250, 270)) {
+    } else if (!skill_page && within(x, y, 440, 530, 250, 270)) {
         p.skill_mode = 1;
         p.sel_skill = -1;
         changed = true;
-    } else if (p.skill_mode == 1) {
+    } else if (skill_page) {
         int en = p.sel_skill;
         bool chosen = en >= 0 && en < SKILL_ENTRIES && p.skills[en].known && !p.skills[en].passive;
         if (chosen && on_use_button(x, y)) {

@@ -19,7 +19,6 @@ protected:
         j[cur_crt] = hero;
         j[shown_member] = 0;
         CRT[hero].mana = 1000;
-        p1cr[0].skill_mode = 1;
         p1cr[0].sel_skill = p1cr[0].belt_sel = -1;
         j[bat_sk_on] = j[bat_it_on] = j[sk_frame] = 0;
     }
