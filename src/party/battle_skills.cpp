@@ -5,6 +5,7 @@
 #include "battle/battle.h"
 #include "core/core.h"
 #include "party/party.h"
+#include "story/story.h"
 #include "world/world.h"
 
 namespace hm {
@@ -58,11 +59,10 @@ int distance(int x0, int y0, int x1, int y1)
     return (int)std::sqrt(dx * dx + dy * dy);
 }
 
-// Effect animations on the map.
+// An effect's animation on the map, on the cell it belongs to.
 void effect_ani(int kind, int cell, int lift, int high, float px, float py, float vx, float vy)
 {
-    (void)kind, (void)cell, (void)lift, (void)high, (void)px, (void)py, (void)vx, (void)vy;
-    // The animation starts here (new_ani2(kind, cell, lift, high, px, py, vx, vy, 0)).
+    new_ani2(kind, cell, lift, high, px, py, vx, vy, 0);
 }
 
 int cell_of(int c) { return CRT[c].x + MAP_W * CRT[c].y; }
@@ -425,15 +425,12 @@ bool play_frame(int m, int en, int c, int target, int n)
         }
         return n >= 100;
     case 11:
-        // The screen flash starts here (new_flash(48, 40, 40, 64)).
+        if (n == 2) new_flash(48, 40, 40, 64);
         if (n == 30)
             for (int v = 0; v < CRT_COUNT; v++)
                 if (crt_live(v) && CRT[v].side == 2 && jchnc(skv(m, en, CRT[v].initiative))) cause_stts(v, 2, 3, 0);
-        if (n >= 50) {
-            // The flash is cleared here (new_flash(0, 0, 0, 0)).
-            return true;
-        }
-        return false;
+        if (n >= 50) clear_flash();
+        return n >= 50;
     case 14:
         if (n == 2 && tlive) effect_ani(10, tcell, lift_of(t), CRT[t].flying, 0, 0, 0, 0);
         if (n == 66 && tlive) {

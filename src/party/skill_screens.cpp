@@ -4,6 +4,7 @@
 #include "data/data.h"
 #include "party/battle_panel.h"
 #include "party/party.h"
+#include "story/story.h"
 #include "world/world.h"
 
 namespace hm {
@@ -222,7 +223,7 @@ void attributes_main()
     }
     if (!j[attr_open] || m < 0) return;
     p1cr_rec &p = p1cr[m];
-    // The window's framed box is drawn here (draw_tbox(80, 60, 275, 120, 2)).
+    draw_tbox(80, 60, 275, 120, 2);
     const int32_t *a = p.attr;   // Ak: base in 2k, current in 2k + 1
     wrt(90, 80, 400, 0, ATTR_TEXTS, C_ATTR, 0, 1, 10, a[1], a[0], a[3], a[2], a[5], a[4], a[7], a[6], a[9], a[8]);
     wrt(230, 70, 400, 1, ATTR_TEXTS, C_ATTR_POINTS, 0, 1, 1, p.attr_points);
@@ -235,7 +236,7 @@ void attributes_main()
     }
     // Lines are 18 pixels apart from screen row 98; above the first nothing is meant.
     const int row = y >= 98 ? (y - 98) / 18 : -1, in_row = y >= 98 ? (y - 98) % 18 : -1;
-    if (x > 110 && x < 200 && row >= 0 && row <= 5) wrt(210, 95, 400, row + 2, ATTR_TEXTS, C_ATTR_HELP, 0, 1, 0);
+    if (x > 110 && x < 200 && row >= 0 && row <= 5) wrt(210, 95, 300, row + 2, ATTR_TEXTS, C_ATTR_HELP, 0, 1, 0);   // wraps inside the box
     for (int k = 0; k < ATTR_COUNT; k++) {
         bool lit = x > 215 && x < 227 && in_row >= 0 && in_row < 12 && row == k && p.attr_points > 0;
         draw_bmp(lit ? PIC_ATTR_RAISE_LIT : PIC_ATTR_RAISE, UI_GROUP, 195, 78 + 18 * k, 1, 0);
