@@ -233,7 +233,7 @@ void battle()
             crt_rec &k = CRT[lc];
             if (k.path_step >= -1 && k.path_step < CRT_PATH_LEN - 1) k.path[k.path_step + 1] = -1;
         }
-        // The members' skill casts are counted here (set_casts).
+        set_casts();
         update_scr();
     }
     if (j[battle_stage] == 2) {

@@ -116,7 +116,9 @@ int play_frame(int &exit_code)
     std::memset(vs, 0, sizeof(uint16_t) * VIEW_W * VIEW_H);
     j[hilite_cell] = -1;
     if (battle_may_run()) battle();
-    // The battle skills run here (use_bat_sk).
+    if (j[bat_sk_on] && j[shown_member] >= 0 && j[shown_member] < P1CR_COUNT &&
+        j[cur_crt] == p1cr[j[shown_member]].crt && !j[skill_info_open] && !j[mes_showing])
+        use_bat_sk();
     leave_level_chk();
     battle_end_chk();
     find_new_mcr();
@@ -128,7 +130,9 @@ int play_frame(int &exit_code)
     other_controls();
     istk_controls();
     crtbox_controls();
-    // The battle skill and item controls follow.
+    if (!j[bat_it_on]) bat_sk_controls();
+    if (!j[bat_sk_on]) bat_it_controls1();
+    if (!j[bat_sk_on]) bat_it_controls2();
     do_anis();
     mouse_stuff();
     if (j[rmb_held]) keep_pointer_in_view();
@@ -151,10 +155,12 @@ int play_frame(int &exit_code)
     do_sht();
     // The award and the loot screen wait while the level-up box is up.
     if (j[lev_up_show] == 0) exp_and_items();
-    // NPCs and messages, then chests and the skill and attribute screens
-    // (chest_main, skills_main, attributes_main, skill_stats).
     npc_stuff1();
     show_messages();
+    // The chests run here (chest_main).
+    skills_main();
+    attributes_main();
+    skill_stats();
     do_lev_ups();
     draw_scraps();
     game_over_fade(&exit_code);

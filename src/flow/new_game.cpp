@@ -51,7 +51,7 @@ int make_new_state()
 
     if (load_p1cr(0) != 0) return -1;
     equip_item(0, 0, new_item(0, STK_INVENTORY, 0, -1));
-    // The hero learns the battle skills 0, 2, 4, ... 16 (new_bat_sk(0, k)) here.
+    for (int s = 0; s <= 16; s += 2) new_bat_sk(0, s);
 
     // Slots not named here, slot 49 and the world map's view among them, stay 0.
     j[leader] = 0;

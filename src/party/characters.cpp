@@ -71,6 +71,7 @@ int load_p1cr(int n)
     for (int32_t &b : r.belt) b = -1;
     for (int32_t &e : r.eqp) e = -1;
     p1cr[u] = r;
+    learn_start_skills(u, n);
     return u;
 }
 

@@ -149,4 +149,39 @@ constexpr int PARTY_ROW_X = 440;   // the rows' frames
 constexpr int PARTY_ROW_Y = 16;    // first row; row k of party slot k is 44 pixels lower per slot
 constexpr int PARTY_ROW_H = 44;
 
+// -- battle skills -----------------------------------------------------------------------
+constexpr int SKILL_COUNT = 18;      // skills 0..16 are used in battle, 17 is passive
+constexpr int SKILL_PASSIVE = 17;
+constexpr int SKILL_GRID = 16;       // places of the battle panel's skill grid
+
+// Learns skill s into member m's first free entry, at level 1 (nothing when all
+// fifty are used or s is no skill).
+void new_bat_sk(int m, int s);
+int check_for_bat_sk(int m, int s);       // 1 when member m knows skill s
+// Value `which` of member m's skill entry e at its level; for skills 6, 8, 11 and
+// 14 `which` is the input (an initiative or a distance).  Non-finite values are 0.
+int skv(int m, int e, int which);
+// The same at a level of the caller's choice (the raise preview shows level + 1).
+int skv_at(int s, int level, int which);
+int rand_val(int a, int b);               // a + random() mod (b - a), a when b <= a
+int find_mana_cost(int s, int level);
+int get_sp_needed(int m, int e);          // skill points that raise entry e once
+void set_casts();                         // each battle's start: uses counted afresh
+// The k-th known skill that is offered in battle (k from 0), -1 none.
+int battle_skill_entry(int m, int k);
+void learn_start_skills(int m, int char_file);   // what a recruit knows when it joins
+void bat_sk_controls();   // per frame in battle: the skill page's clicks
+void draw_skills();       // the battle panel into the screen buffer
+void use_bat_sk();        // per frame while a chosen skill aims or plays out
+
+// -- the belt ---------------------------------------------------------------------------
+void draw_bat_it();        // the belt page into the screen buffer
+void bat_it_controls1();   // per frame outside battle: filling and emptying the belt
+void bat_it_controls2();   // per frame in battle: choosing and using a belt item
+
+// -- the skill list, the skill information box and the attribute window ---------------------
+void skills_main();
+void skill_stats();
+void attributes_main();
+
 }  // namespace hm

@@ -98,8 +98,8 @@ void draw_sheet(int m)
     wrt(446, 99, SCR_W, T_ATTRS_2, TEXTS, C_ATTR, 0, 2, 3, a[7], a[9], p.attr_points);
     draw_eqp_com(m);
     if (!j[battle_on]) draw_bmp_scr(j[istk_shown] == STK_USABLE ? PIC_USE_ITEMS_DOWN : PIC_USE_ITEMS, UI, 470, 242, 1);
-    // The battle panel follows: the skills and the belt in battle (draw_skills),
-    // the belt outside it (draw_bat_it).
+    if (j[battle_on]) draw_skills();
+    else draw_bat_it();
 }
 
 }  // namespace

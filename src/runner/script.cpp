@@ -23,17 +23,18 @@ namespace {
 
 enum OpKind {
     OP_KEY, OP_BUTTON, OP_MOVE, OP_FRAMES, OP_SHOT, OP_SAVE, OP_EXPECT, OP_UNTIL, OP_SEED, OP_LEVEL,
-    OP_GIVE, OP_JOIN, OP_POINT_CELL, OP_POINT_CRT, OP_POINT_BUTTON, OP_PRINT, OP_SETTLE,
+    OP_GIVE, OP_JOIN, OP_EXP, OP_POINT_CELL, OP_POINT_CRT, OP_POINT_BUTTON, OP_PRINT, OP_SETTLE,
     OP_WHILE, OP_END, OP_SET
 };
 
 // What an expectation reads: a slot of j or f, or a field of a creature record.
-enum Source { SRC_J, SRC_F, SRC_CRT, SRC_STACK };
+enum Source { SRC_J, SRC_F, SRC_CRT, SRC_MEMBER, SRC_STACK };
 
 struct Op {
     OpKind kind;
     int a = 0, b = 0;          // key or button and down; x and y; frame count; slot; level
     int c = 0;                 // level: the entry cell's row (a is the level, b its column); until: frames at most
+    int d = 0;                 // expect member: the skill entry of skillN
     Source source = SRC_J;     // expect, until and while: what they read (a the slot, or b the creature)
     size_t jump = 0;           // while: its end; end: its while
     std::string cmp, path;     // expect's operator; file of shot and save
@@ -112,12 +113,25 @@ bool key_for_char(char c, int &code, bool &shift)
 }
 
 // Creature fields an expectation may read.
-const char *const crt_fields[] = {"in_use", "shown", "hp", "side", "x", "y", "cell", "ready", "type", "target"};
+const char *const crt_fields[] = {"in_use", "shown", "hp", "side", "x", "y", "cell", "ready", "type", "target", "mana", "level"};
 constexpr int CRT_FIELDS = sizeof crt_fields / sizeof crt_fields[0];
+
+// Party member fields an expectation may read: level, points, a skill's level
+// (skill0 .. skill49, by entry) and the base attributes.
+const char *const member_fields[] = {"level", "skill_points", "attr_points", "a0", "a1", "a2", "a3", "a4", "skill"};
+constexpr int MEMBER_FIELDS = sizeof member_fields / sizeof member_fields[0];
+
+int member_field(const p1cr_rec &p, int field, int entry)
+{
+    if (field == MEMBER_FIELDS - 1) return p.skills[entry].sk_level;
+    const int values[MEMBER_FIELDS - 1] = {p.level, p.skill_points, p.attr_points, p.attr[0], p.attr[2], p.attr[4], p.attr[6], p.attr[8]};
+    return values[field];
+}
 
 int crt_field(const crt_rec &k, int field)
 {
-    const int values[CRT_FIELDS] = {k.in_use, k.shown, k.hp, k.side, k.x, k.y, k.x + MAP_W * k.y, k.ready, k.type, k.strike_target};
+    const int values[CRT_FIELDS] = {k.in_use, k.shown, k.hp, k.side, k.x, k.y, k.x + MAP_W * k.y, k.ready, k.type, k.strike_target,
+                                     k.mana, k.level};
     return values[field];
 }
 
@@ -204,15 +218,32 @@ bool parse_line(const std::string &line, const std::string &where, const std::st
         // many frames.
         bool until = cmd != "expect";
         // expect stack N count: the live items listed in item stack N.
-        size_t at = w.size() > 1 && (w[1] == "crt" || w[1] == "stack") ? 3 : 2;   // where the slot or field name stands
-        if (w.size() != at + 3 + (until ? 1 : 0) || (w[1] != "j" && w[1] != "f" && w[1] != "crt" && w[1] != "stack"))
+        bool record = w.size() > 1 && (w[1] == "crt" || w[1] == "member" || w[1] == "stack");
+        size_t at = record ? 3 : 2;   // where the slot or field name stands
+        if (w.size() != at + 3 + (until ? 1 : 0) || (w[1] != "j" && w[1] != "f" && !record))
             return fail_parse(where, until ? "until|while j|f NAME OP VALUE FRAMES | until|while crt N FIELD OP VALUE FRAMES"
                                            : "expect j|f NAME OP VALUE | expect crt N FIELD OP VALUE");
         Op op = make(cmd == "until" ? OP_UNTIL : cmd == "while" ? OP_WHILE : OP_EXPECT, where);
-        op.source = w[1] == "j" ? SRC_J : w[1] == "f" ? SRC_F : w[1] == "stack" ? SRC_STACK : SRC_CRT;
+        op.source = w[1] == "j"       ? SRC_J
+                    : w[1] == "f"     ? SRC_F
+                    : w[1] == "crt"   ? SRC_CRT
+                    : w[1] == "stack" ? SRC_STACK
+                                      : SRC_MEMBER;
         if (op.source == SRC_STACK) {
             if (!to_int(w[2], op.b) || op.b < 0 || op.b >= ISTK_COUNT || w[at] != "count")
                 return fail_parse(where, "stack: a stack 0..9 and count");
+        } else if (op.source == SRC_MEMBER) {
+            if (!to_int(w[2], op.b) || op.b < 0 || op.b >= PARTY_SIZE) return fail_parse(where, "member: a member 0..7");
+            op.a = -1;
+            for (int i = 0; i < MEMBER_FIELDS - 1; i++)
+                if (w[at] == member_fields[i]) op.a = i;
+            int entry = -1;
+            if (w[at].rfind("skill", 0) == 0 && w[at] != "skill_points" && to_int(w[at].substr(5), entry) &&
+                entry >= 0 && entry < SKILL_ENTRIES) {
+                op.a = MEMBER_FIELDS - 1;
+                op.d = entry;
+            }
+            if (op.a < 0) return fail_parse(where, "member: FIELD is level, skill_points, attr_points, a0..a4 or skillN");
         } else if (op.source == SRC_CRT) {
             if (!to_int(w[2], op.b) || op.b < 0 || op.b >= CRT_COUNT) return fail_parse(where, "crt: a creature 0..99");
             op.a = -1;
@@ -272,6 +303,9 @@ bool parse_line(const std::string &line, const std::string &where, const std::st
     } else if (cmd == "give" || cmd == "join") {
         if (w.size() != 2 || !to_int(w[1], n)) return fail_parse(where, "give TYPE | join CHARACTER");
         ops.push_back(make(cmd == "give" ? OP_GIVE : OP_JOIN, where, n));
+    } else if (cmd == "exp") {
+        if (w.size() != 3 || !to_int(w[1], n) || !to_int(w[2], x)) return fail_parse(where, "exp MEMBER AMOUNT");
+        ops.push_back(make(OP_EXP, where, n, x));
     } else if (cmd == "set") {
         // set j NAME VALUE: a slot as a save file could hold it (the hour, a flag).
         if (w.size() != 4 || w[1] != "j" || !to_int(w[3], n)) return fail_parse(where, "set j NAME VALUE");
@@ -301,6 +335,7 @@ double value_of(const Op &op)
 {
     if (op.source == SRC_F) return f[op.a];
     if (op.source == SRC_CRT) return crt_field(CRT[op.b], op.a);
+    if (op.source == SRC_MEMBER) return member_field(p1cr[op.b], op.a, op.d);
     if (op.source == SRC_STACK) {
         int n = 0;
         for (int e : ISTK[op.b].item) n += e >= 0 && e < ITEM_COUNT && ITEM[e].in_use == ITEM_LIVE;
@@ -370,12 +405,13 @@ void print_creatures()
         int cell = get_square(p[0], p[1]);
         std::fprintf(stderr, " (%d,%d)", cell < 0 ? -1 : cell % MAP_W, cell < 0 ? -1 : cell / MAP_W);
     }
-    std::fprintf(stderr, "\n  crt type side  col row    hp/max  ready init shown speed kind target\n");
+    std::fprintf(stderr, "\n  crt type side  col row    hp/max  ready init shown speed kind target  mana/max\n");
     for (int c = 0; c < CRT_COUNT; c++) {
         const crt_rec &k = CRT[c];
         if (!k.in_use) continue;
-        std::fprintf(stderr, "  %3d %4d %4d  %3d %3d %5d/%-5d %3d %5d %3d %5d %4d %6d\n", c, k.type, k.side, k.x, k.y, k.hp,
-                     k.max_hp, k.ready, k.initiative, k.shown, k.speed, k.attack_kind, k.strike_target);
+        std::fprintf(stderr, "  %3d %4d %4d  %3d %3d %5d/%-5d %3d %5d %3d %5d %4d %6d %5d/%-5d\n", c, k.type, k.side, k.x,
+                     k.y, k.hp, k.max_hp, k.ready, k.initiative, k.shown, k.speed, k.attack_kind, k.strike_target, k.mana,
+                     k.max_mana);
     }
 }
 
@@ -491,6 +527,11 @@ void run(const Op &op)
             std::fprintf(stderr, "%s -- nothing was made\n", op.where.c_str());
             failures++;
         }
+        update_scr();
+        break;
+    case OP_EXP:
+        // Experience as a won battle or a quest gives it, level-ups and all.
+        recieve_exp(op.a, op.b);
         update_scr();
         break;
     }

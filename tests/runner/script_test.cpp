@@ -33,7 +33,9 @@ TEST(PlayScript, RefusesCreaturesAndFieldsThatDoNotExist)
 {
     EXPECT_FALSE(reads("expect crt 100 hp > 0\n"));
     EXPECT_FALSE(reads("expect crt -1 hp > 0\n"));
-    EXPECT_FALSE(reads("expect crt 0 mana > 0\n"));
+    EXPECT_FALSE(reads("expect crt 0 wings > 0\n"));
+    EXPECT_TRUE(reads("expect crt 0 mana > 0\n"));
+    EXPECT_FALSE(reads("exp 0\n"));
     EXPECT_FALSE(reads("expect crt 0 hp > 0 5\n"));
     EXPECT_FALSE(reads("expect j no_such_slot == 0\n"));
 }

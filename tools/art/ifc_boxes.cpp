@@ -219,13 +219,17 @@ void attr_button(canvas &c, int n)
 }
 
 // 127: the glow over a raised attribute's line at (88, 78 + 18k), faded out by
-// the game over 30 frames.
+// the game over 30 frames.  It is drawn over the line's letters, so only its rim
+// and a sparse shimmer are painted: the raised value stays readable through it.
 void attr_highlight(canvas &c, int)
 {
     for (int y = 0; y < c.h; y++)
         for (int x = 0; x < c.w; x++) {
-            float u = std::min(x, c.w - 1 - x) / 10.0f, v = 1.0f - std::fabs((float)y - 5.5f) / 6.5f;
-            float t = 0.35f + 0.5f * std::min(1.0f, u) * v;
+            float u = std::min(x, c.w - 1 - x) / 10.0f;
+            bool rim = y == 0 || y == c.h - 1 || x == 0 || x == c.w - 1;
+            bool shimmer = (x + 2 * y) % 7 == 0 && (y == 1 || y == c.h - 2);
+            if (!rim && !shimmer) continue;
+            float t = 0.45f + 0.45f * std::min(1.0f, u) * (rim ? 1.0f : 0.6f);
             c.set(x, y, ramp_dither(pal::GOLD, t, x, y));
         }
 }
