@@ -125,7 +125,8 @@ bool open_screen(bool fullscreen)
 // F11 or Alt+Enter switch between the window and the whole screen.
 void fullscreen_keys()
 {
-    bool alt = key[KEY_ALT] || key[KEY_ALTGR];
+    // A quick press may be over before the frame looks: the latches keep it.
+    bool alt = key[KEY_ALT] || key[KEY_ALTGR] || key_latch[KEY_ALT] || key_latch[KEY_ALTGR];
     bool enter = key[KEY_ENTER] || key_latch[KEY_ENTER];
     bool down = key[KEY_F11] || key_latch[KEY_F11] || (alt && enter);
     if (alt && enter) {

@@ -174,5 +174,34 @@ TEST_F(Desktop, ClicksLandOnTheButtonsUnderThePointer)
     EXPECT_EQ(list_first, 2);
 }
 
+TEST_F(Desktop, F11AndAltEnterSwitchToTheWholeScreenAndBack)
+{
+    ASSERT_FALSE(window.empty());
+    const int w = SCREEN_W, h = SCREEN_H;
+    point_at(200, 120);
+    run("xdotool key F11");
+    settle();
+    EXPECT_EQ(SCREEN_W, 1920);
+    EXPECT_EQ(SCREEN_H, 1080);
+    // The pointer stays on the same game pixel across the switch.
+    EXPECT_EQ(mx, 200);
+    EXPECT_EQ(my, 120);
+    int seen_enter = 0;
+    run("xdotool key alt+Return");
+    for (int i = 0; i < 10; i++) {
+        frames(1);
+        seen_enter |= keyr[K_ENTER];
+    }
+    EXPECT_EQ(SCREEN_W, w);
+    EXPECT_EQ(SCREEN_H, h);
+    EXPECT_EQ(seen_enter, 0);   // the Enter of Alt+Enter is not the game's
+    run("xdotool key Return");
+    for (int i = 0; i < 10; i++) {
+        frames(1);
+        seen_enter |= keyr[K_ENTER];
+    }
+    EXPECT_NE(seen_enter, 0);
+}
+
 }  // namespace
 }  // namespace hm
