@@ -4,6 +4,7 @@
 
 #include "data/data.h"
 #include "flow/flow.h"
+#include "story/story.h"
 #include "world/world.h"
 
 namespace hm {
@@ -13,6 +14,7 @@ namespace {
 constexpr int FRAME_MS = 24;
 constexpr int NOTE_FRAMES = 100;   // about two and a half seconds
 constexpr int NOTE_COLOUR = 71;
+constexpr int SAY_COLOUR = 16;     // the narrator's
 constexpr int BAND_H = 16;         // the dark band a note or question is written on
 
 int note = -1;          // text of t20 shown over the view, -1 none
@@ -46,6 +48,9 @@ void view_from_screen()
         for (int x = 0; x < VIEW_W; x++) vs[y * VIEW_W + x] = plat_getpixel(x + VIEW_X, y + VIEW_Y);
 }
 
+// What saving did, as a message in the speech box, without a portrait.
+void say(int text) { new_message(1, -1, text, PROGRESS_TEXTS, SAY_COLOUR, 0, 0, 0, 0, ""); }
+
 }  // namespace
 
 void progress_note(int text)
@@ -74,8 +79,7 @@ int save_progress()
         return -1;
     }
     int r = write_save(cnam, 1);
-    // Said as a message once the queue is in: new_message(1, -1, PT_SAVED, PROGRESS_TEXTS, 71, 0, 0, 0, 0, "").
-    progress_note(r == 0 ? PT_SAVED : PT_NOT_SAVED);
+    say(r == 0 ? PT_SAVED : PT_NOT_SAVED);
     return r;
 }
 
@@ -113,7 +117,7 @@ void autosave_at_level_change()
     // A game without a player's file (a test, a benchmark) has nowhere to go.
     size_t len = strnlen(cnam, 50);
     if (len < 5 || std::strcmp(cnam + len - 4, ".cha") != 0) return;
-    if (write_save(autosave_file(cnam).c_str(), 1) != 0) progress_note(PT_AUTOSAVE_FAILED);
+    if (write_save(autosave_file(cnam).c_str(), 1) != 0) say(PT_AUTOSAVE_FAILED);
 }
 
 void enter_saved_game()
@@ -138,7 +142,8 @@ void enter_saved_game()
         set_us();
     }
     // The story's events of the saved game are restored here, so that fired events stay fired.
-    progress_note(save_block == BLOCK_DAMAGED ? PT_BLOCK_DAMAGED : -1);
+    progress_note(-1);
+    if (save_block == BLOCK_DAMAGED) say(PT_BLOCK_DAMAGED);
 }
 
 }  // namespace hm

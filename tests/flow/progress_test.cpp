@@ -2,6 +2,7 @@
 #include <sys/stat.h>
 
 #include "flow_fixture.h"
+#include "story/story.h"
 
 namespace hm {
 namespace {
@@ -54,6 +55,18 @@ protected:
         return vs[6 * VIEW_W + 2] != plat_makecol(200, 200, 200);
     }
 
+    // A message of the saving texts waits in the queue; it is taken off.
+    static bool said(int text)
+    {
+        bool found = false;
+        for (int k = 0; k < MES_COUNT; k++)
+            if (mes[k].in_use && mes[k].group == PROGRESS_TEXTS && mes[k].num == text) {
+                found = true;
+                mes[k].in_use = 0;
+            }
+        return found;
+    }
+
     static bool lexists(const std::string &name)
     {
         struct stat st;
@@ -84,7 +97,7 @@ TEST_F(Progress, F5SavesTheGameAndANewRunStandsWhereTheLeaderStood)
     EXPECT_EQ(saved.compare(0, 4000, (const char *)j, 4000), 0);
     EXPECT_NE(saved, created);
     EXPECT_FALSE(exists("Wren.cha.tmp"));
-    EXPECT_TRUE(note_in_view());
+    EXPECT_TRUE(said(PT_SAVED));
 
     // Another game in between, then Wren loaded from the list.
     ASSERT_EQ(make_new_state(), 0);
@@ -97,7 +110,7 @@ TEST_F(Progress, F5SavesTheGameAndANewRunStandsWhereTheLeaderStood)
     EXPECT_EQ(leader_cell(), SQUARE);
     EXPECT_EQ(f[cam_fx], 1510.5f);
     EXPECT_EQ(j[cam_y], 600);
-    EXPECT_FALSE(note_in_view());
+    EXPECT_FALSE(said(PT_BLOCK_DAMAGED));
 }
 
 TEST_F(Progress, ASaveWithoutTheBlockLoadsAsDescribedAtItsFocusCell)
@@ -115,7 +128,7 @@ TEST_F(Progress, ASaveWithoutTheBlockLoadsAsDescribedAtItsFocusCell)
     enter_saved_game();
     EXPECT_EQ(j[level_no], 4);
     EXPECT_EQ(leader_cell(), STREET);
-    EXPECT_FALSE(note_in_view());
+    EXPECT_FALSE(said(PT_BLOCK_DAMAGED));
 
     // A new player's file, never played, has no block and starts the opening.
     ASSERT_EQ(create("Ash"), 1);
@@ -154,7 +167,7 @@ TEST_F(Progress, ADamagedBlockLoadsAsDescribedWithANote)
         EXPECT_EQ(save_block, BLOCK_DAMAGED) << b.first;
         enter_saved_game();
         EXPECT_EQ(leader_cell(), STREET) << b.first;
-        EXPECT_TRUE(note_in_view()) << b.first;
+        EXPECT_TRUE(said(PT_BLOCK_DAMAGED)) << b.first;
     }
 
     // The same tables as the file without its block.
@@ -199,7 +212,7 @@ TEST_F(Progress, AFailedWriteLeavesTheOldSaveAndNoTemporaryFile)
     EXPECT_EQ(save_progress(), -1);
     EXPECT_EQ(read_file("Wren.cha"), old);
     EXPECT_FALSE(lexists("Wren.cha.tmp"));
-    EXPECT_TRUE(note_in_view());
+    EXPECT_TRUE(said(PT_NOT_SAVED));
     // Nowhere to put the temporary file at all.
     ASSERT_EQ(mkdir("Wren.cha.tmp", 0755), 0);
     EXPECT_EQ(save_progress(), -1);
