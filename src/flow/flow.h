@@ -107,8 +107,8 @@ extern save_place_rec save_place;   // the place it read; level -1 none
 
 // The block for the game as it is now: empty before the leader stands on a level.
 std::string make_block();
-// Reads a block: BLOCK_READ (save_place set, level -1 when it holds none) or
-// BLOCK_DAMAGED; nothing of the game is touched.
+// Reads a block: BLOCK_READ (save_place set, level -1 when it holds none; the
+// walks kept for read_save to restore) or BLOCK_DAMAGED; nothing of the game is touched.
 int read_block(const char *data, size_t len);
 
 // -- new games and loading ------------------------------------------------------------

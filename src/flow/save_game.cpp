@@ -108,6 +108,18 @@ void cut_links(save_file &s, int chests)
 // The extension block: tag, version, length and checksum of the sections.
 const char TAG_BLOCK[] = "HMXB";
 const char TAG_PLACE[] = "PLCE";
+const char TAG_WALKS[] = "WALK";   // the scripted walks in progress, the table whole
+static_assert(sizeof(npc_walk_rec) == 24, "walks are stored as they lie in memory");
+
+npc_walk_rec read_walks[WALK_SLOTS];   // the walks of the block read last
+
+bool walks_ok(const npc_walk_rec *w)
+{
+    for (int i = 0; i < WALK_SLOTS; i++)
+        if (w[i].in_use && (w[i].walk_npc < 0 || w[i].walk_npc >= NPC_COUNT || !cell_ok(w[i].walk_x, w[i].walk_y)))
+            return false;
+    return true;
+}
 constexpr size_t BLOCK_HEAD = 16, SECTION_HEAD = 8;
 
 void put_u32(std::string &out, uint32_t v) { out.append((const char *)&v, 4); }
@@ -153,7 +165,10 @@ std::string make_block()
         save_place_rec p = {j[level_no], CRT[c].x, CRT[c].y, f[cam_fx], f[cam_fy]};
         add_section(sections, TAG_PLACE, &p, sizeof p);
     }
-    // The story's event table and conditions, and the scripted walks in progress, join here as sections of their own.
+    bool walking = false;
+    for (const npc_walk_rec &w : npc_walk) walking = walking || w.in_use;
+    if (walking) add_section(sections, TAG_WALKS, npc_walk, sizeof npc_walk);
+    // The story's event table and conditions join here as a section of their own.
     if (sections.empty()) return sections;
     std::string block(TAG_BLOCK, 4);
     put_u32(block, BLOCK_VERSION);
@@ -168,6 +183,7 @@ int read_block(const char *data, size_t len)
     uint32_t version = get_u32(data + 4), body = get_u32(data + 8), check = get_u32(data + 12);
     if (version == 0 || body != len - BLOCK_HEAD || checksum(data + BLOCK_HEAD, body) != check) return BLOCK_DAMAGED;
     save_place_rec place = {-1, 0, 0, 0.0f, 0.0f};
+    npc_walk_rec walks[WALK_SLOTS] = {};
     for (size_t at = BLOCK_HEAD; at < len;) {
         if (len - at < SECTION_HEAD) return BLOCK_DAMAGED;
         const char *tag = data + at;
@@ -178,10 +194,15 @@ int read_block(const char *data, size_t len)
             if (size != sizeof place) return BLOCK_DAMAGED;
             std::memcpy(&place, data + at, sizeof place);
             if (!place_ok(place)) return BLOCK_DAMAGED;
+        } else if (std::memcmp(tag, TAG_WALKS, 4) == 0) {
+            if (size != sizeof walks) return BLOCK_DAMAGED;
+            std::memcpy(walks, data + at, sizeof walks);
+            if (!walks_ok(walks)) return BLOCK_DAMAGED;
         }
         at += size;
     }
     save_place = place;
+    std::memcpy(read_walks, walks, sizeof walks);
     return BLOCK_READ;
 }
 
@@ -259,6 +280,7 @@ int read_save(const char *file)
     // events are cleared here too (init_events).
     init_messages();
     init_npc_walks();
+    if (found == BLOCK_READ) std::memcpy(npc_walk, read_walks, sizeof npc_walk);
     return 1;
 }
 

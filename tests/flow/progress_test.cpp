@@ -181,6 +181,29 @@ TEST_F(Progress, ADamagedBlockLoadsAsDescribedWithANote)
     EXPECT_TRUE(tables() == plain);
 }
 
+TEST_F(Progress, ScriptedWalksInProgressComeBackWithTheGame)
+{
+    play_as("Wren");
+    npc_walk[3] = {1, 40, 60, 7, 5, 2};
+    ASSERT_EQ(save_progress(), 0);
+    // A walk that names no NPC makes the block unreadable.
+    npc_walk[4] = {1, 40, 60, NPC_COUNT, 5, 2};
+    ASSERT_EQ(write_save("bad.cha", 1), 0);
+    init_npc_walks();
+    ASSERT_EQ(make_new_state(), 0);
+    ASSERT_EQ(load_game(0), 1);
+    enter_saved_game();
+    EXPECT_EQ(npc_walk[3].in_use, 1);
+    EXPECT_EQ(npc_walk[3].walk_x, 40);
+    EXPECT_EQ(npc_walk[3].walk_y, 60);
+    EXPECT_EQ(npc_walk[3].walk_npc, 7);
+    EXPECT_EQ(npc_walk[3].chance, 5);
+    EXPECT_EQ(npc_walk[4].in_use, 0);
+    EXPECT_EQ(read_save("bad.cha"), 1);
+    EXPECT_EQ(save_block, BLOCK_DAMAGED);
+    for (const npc_walk_rec &w : npc_walk) EXPECT_EQ(w.in_use, 0);
+}
+
 TEST_F(Progress, SectionsOfLaterVersionsAreSkipped)
 {
     play_as("Wren");
@@ -189,7 +212,7 @@ TEST_F(Progress, SectionsOfLaterVersionsAreSkipped)
     size_t at = file.find("HMXB", SAVE_BYTES);
     ASSERT_NE(at, std::string::npos);
     // A section this game does not know, ahead of the place, in a version 2 block.
-    std::string sections = std::string("WALK") + std::string("\x06\0\0\0", 4) + "abcdef" + file.substr(at + 16);
+    std::string sections = std::string("XTRA") + std::string("\x06\0\0\0", 4) + "abcdef" + file.substr(at + 16);
     std::string block = "HMXB" + std::string(12, '\0') + sections;
     put32(block, 4, 2);
     put32(block, 8, (uint32_t)sections.size());
