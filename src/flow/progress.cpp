@@ -21,7 +21,7 @@ int note = -1;          // text of t20 shown over the view, -1 none
 int note_left = 0;      // frames it stays
 int seen_level = -1;    // the level the autosave last saw the party on
 
-// Halves the light of view rows y0..y0+BAND_H-1, so that text reads on any ground.
+// Darkens view rows y0..y0+BAND_H-1 to a third, so that text reads on any ground.
 void dark_band(int y0)
 {
     for (int y = y0 < 0 ? 0 : y0; y < y0 + BAND_H && y < VIEW_H; y++)
