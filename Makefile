@@ -5,12 +5,16 @@
 #   make bench  frame-time benchmarks
 #   make demo   scripted headless runs (a tour, a village battle) that leave screenshots in build/demo/
 #   make art-sheets   contact sheets of every picture and test scenes in build/art/sheets/
+#   make install      the game, its content, desktop entry, icon and manual under PREFIX
+#                     (default /usr/local), staged under DESTDIR when given
 
 BUILD      := build
 TEST_BUILD := build/asan
 JOBS       := $(shell nproc 2>/dev/null || echo 2)
 
-.PHONY: all play test bench demo deps clean art-sheets
+PREFIX     ?= /usr/local
+
+.PHONY: all play test bench demo deps clean art-sheets install
 
 all:
 	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=Release
@@ -55,6 +59,11 @@ demo: deps all
 	mv $(BUILD)/demo/run/*.bmp $(BUILD)/demo/
 	rm -rf $(BUILD)/demo/run
 	cd $(BUILD)/demo && for f in *.bmp; do convert "$$f" "$${f%.bmp}.png" && rm "$$f"; done
+
+install:
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX=$(PREFIX)
+	cmake --build $(BUILD) -j $(JOBS)
+	DESTDIR=$(DESTDIR) cmake --install $(BUILD)
 
 art-sheets: all
 	cmake --build $(BUILD) --target art-sheets

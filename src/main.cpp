@@ -1,29 +1,42 @@
 // main.cpp -- the game in an Allegro window
 #include <allegro.h>
+#include <limits.h>
 #include <unistd.h>
 
+#include <cstdio>
 #include <string>
 
 #include "core/core.h"
+#include "core/settings.h"
+#include "data/run_directory.h"
+
+#ifndef HM_INSTALLED_DATA
+#define HM_INSTALLED_DATA ""
+#endif
 
 namespace {
 
-// Players may start the program from anywhere: the content lies in data/
-// beside it when the working directory does not hold it.
-void find_data_dir(const char *argv0)
+// The program's own path, whichever way it was started.
+std::string program_path(const char *argv0)
 {
-    if (access("jpal.txt", R_OK) == 0) return;
-    std::string exe = argv0;
-    size_t slash = exe.rfind('/');
-    std::string dir = (slash == std::string::npos ? std::string(".") : exe.substr(0, slash)) + "/data";
-    if (access((dir + "/jpal.txt").c_str(), R_OK) == 0 && chdir(dir.c_str()) == 0) return;
+    char buf[PATH_MAX];
+    ssize_t n = readlink("/proc/self/exe", buf, sizeof buf - 1);
+    if (n > 0) return std::string(buf, (size_t)n);
+    return argv0;
 }
 
 }  // namespace
 
 int main(int, char **argv)
 {
-    find_data_dir(argv[0]);
+    char cwd[PATH_MAX];
+    std::string here = getcwd(cwd, sizeof cwd) ? cwd : ".";
+    std::string run = hm::choose_run_dir(program_path(argv[0]), here, HM_INSTALLED_DATA);
+    if (run.empty() || chdir(run.c_str()) != 0) {
+        std::fprintf(stderr, "hollowmere: the game's data was not found\n");
+        return 1;
+    }
+    hm::read_settings(hm::settings_file().c_str());
     return hm::hollowmere_main();
 }
 END_OF_MAIN()

@@ -47,6 +47,7 @@ void mouse_stuff()
     omx = mx;
     omy = my;
     int dx = 0, dy = 0;
+    plat_mouse_where(mx, my);
     plat_mouse_mickeys(&dx, &dy);
     mx += dx;
     my += dy;

@@ -6,7 +6,9 @@
 #include "battle/battle.h"
 #include "battle/panels.h"
 #include "core/core.h"
+#include "core/settings.h"
 #include "data/data.h"
+#include "data/screenshots.h"
 #include "flow/flow.h"
 #include "items/items.h"
 #include "party/party.h"
@@ -64,6 +66,7 @@ void move_camera()
     f[cam_vx] *= DAMPING;
     f[cam_vy] *= DAMPING;
     if (j[free_camera] == 0) move_to_mcr();
+    if (settings.follow_camera && j[free_camera] == 0) follow_leader();
     j[cam_x] = (int)f[cam_fx];
     j[cam_y] = (int)f[cam_fy];
     if (j[shake]) {
@@ -109,7 +112,11 @@ int graph()
     return plat_init_graphics();
 }
 
-void p_scr() { plat_save_screen("pscr.bmp"); }
+void p_scr()
+{
+    plat_save_screen("pscr.bmp");
+    save_png_shot();
+}
 
 int play_frame(int &exit_code)
 {
@@ -121,6 +128,7 @@ int play_frame(int &exit_code)
         use_bat_sk();
     leave_level_chk();
     battle_end_chk();
+    autosave_at_level_change();
     find_new_mcr();
     set_grs();
     do_keyr();
@@ -139,7 +147,7 @@ int play_frame(int &exit_code)
     if (walking_allowed()) main_p1cr_walk();
     clear_roof();
 
-    if (keyr[K_ESC] == EDGE_RELEASED || plat_close_requested()) exit_code = EXIT_QUIT;
+    if (plat_close_requested() || progress_keys()) exit_code = EXIT_QUIT;
     arrow_keys();
     // The editor's keys are read here (editor_controls).
     if (keyr[K_SPACE] == EDGE_RELEASED) j[grid_on] = j[grid_on] == 1 ? 0 : 1;
@@ -163,6 +171,7 @@ int play_frame(int &exit_code)
     skill_stats();
     do_lev_ups();
     draw_scraps();
+    draw_progress_note();
     game_over_fade(&exit_code);
     draw_bmp(j[cursor_pic], 8, mx - VIEW_X, my - VIEW_Y, 1, 0);
     if (j[ptr_note_on]) {
@@ -187,6 +196,7 @@ int play_frame(int &exit_code)
 int hollowmere_main()
 {
     mx = my = omx = omy = 10;
+    plat_window_wish(settings.scale, settings.fullscreen != 0);
     if (graph() != 0) {
         // Every frame writes to the screen: without one there is nothing to run.
         plat_message((std::string("Error setting graphics mode\n") + plat_error() + "\n").c_str());
@@ -197,6 +207,7 @@ int hollowmere_main()
         return 1;
     }
     plat_init_mouse();
+    plat_music_volume(settings.music_volume);
     init_mem();
     plat_install_tick(inc_jtimer);
     load_jpal(0, 0, 0);
@@ -215,7 +226,10 @@ int hollowmere_main()
             new_message(1, 5, 0, 14, 16, 0, 0, 0, 0, "Narrator");
             make_level(1, 4, 26, 78);
             j[game_begun] = 150;
+        } else {
+            enter_saved_game();
         }
+        begin_progress();
         j[free_camera] = 0;
         start_play_music();
         j[edit_loaded] = 0;

@@ -3,6 +3,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <string>
 #include <type_traits>
 
 #include "battle/battle.h"
@@ -78,19 +79,76 @@ constexpr long SAVE_BYTES = sizeof(save_head);   // a save file without chest re
 // With keep_chests the chest table goes in up to its last live record, so that
 // loading gives every chest its record number back; without, C is 0.
 // 0 written, -1 failed (the old file, if any, stays).
+// Played games also get the extension block (below) after the chest records.
 int write_save(const char *file, int keep_chests);
 // Reads a save file into the game state.  1 loaded; 0 refused, with the state
-// untouched: no file, a length other than the layout's, C outside 0..500, or a
-// leader that is not a party member in use.  Out-of-range record links are
-// cut to -1 before anything is taken.
+// untouched: no file, shorter than the layout with its C chest records, C
+// outside 0..500, or a leader that is not a party member in use.  Out-of-range
+// record links are cut to -1 before anything is taken.  What follows the chest
+// records is the extension block: its findings go to save_block and save_place.
 int read_save(const char *file);
+
+// -- the extension block ----------------------------------------------------------
+// After the chest records: the tag "HMXB", a version, the length of the sections
+// and their checksum, then sections each of a 4-character tag, a length and that
+// many bytes.  Readers skip sections they do not know, so newer files still load.
+constexpr uint32_t BLOCK_VERSION = 1;
+constexpr long BLOCK_MAX = 1 << 20;   // a block longer than this is not ours
+
+// Where the party was when the game was saved.
+struct save_place_rec {
+    int32_t level;       // level_no
+    int32_t x, y;        // the leader's cell
+    float cam_fx, cam_fy;   // the camera
+};
+enum { BLOCK_NONE = 0, BLOCK_READ = 1, BLOCK_DAMAGED = -1 };
+extern int save_block;              // what the last read_save found after the chests
+extern save_place_rec save_place;   // the place it read; level -1 none
+
+// The block for the game as it is now: empty before the leader stands on a level.
+std::string make_block();
+// Reads a block: BLOCK_READ (save_place set, level -1 when it holds none; the
+// walks kept for read_save to restore) or BLOCK_DAMAGED; nothing of the game is touched.
+int read_block(const char *data, size_t len);
 
 // -- new games and loading ------------------------------------------------------------
 int new_game();          // asks for a name; 1 when a new player's save was written
-int load_game(int k);    // 1 when player k was loaded
+int load_game(int k);    // 1 when row k of the players list was loaded
 // The state of a new game: every table cleared, NPC seeds drawn, the hero made
 // with his first item, the slots' starting values.  0, or -1 without a hero.
 int make_new_state();
+
+// -- saving in play ----------------------------------------------------------------
+constexpr int PROGRESS_TEXTS = 20;   // text file of the notes and questions of saving
+enum {
+    PT_ASK_SAVE = 0,          // "Save before quitting? (Y/N)"
+    PT_SAVED = 1,             // F5 wrote the player's file
+    PT_NOT_SAVED = 2,         // the player's file could not be written
+    PT_NOT_NOW = 3,           // a battle, a talk or a chest is under way
+    PT_ASK_QUIT = 4,          // quitting where saving is not possible
+    PT_BLOCK_DAMAGED = 5,     // the save's extension block could not be read
+    PT_AUTOSAVE_FAILED = 6,   // the autosave could not be written
+};
+
+void progress_note(int text);    // shows progress text over the view for a moment; -1 none
+void draw_progress_note();       // once a frame, into the view
+int saving_allowed();            // 1 when nothing under way keeps the game from being saved
+int save_progress();             // F5: the game into the player's file; 0 written
+int ask_quit();                  // the question on Escape; 1 quit, 0 play on
+int progress_keys();             // F5 and Escape in play; 1 when the player quits
+void begin_progress();           // play begins: the autosave counts level changes from here
+void autosave_at_level_change(); // once a frame: a new level is autosaved
+void enter_saved_game();         // enters the level and cell a loaded game was saved on
+
+// The autosave of a player's file ("Alba.cha" -> "Alba.autosave").
+std::string autosave_file(const char *save);
+// Rows of the players list: each name, then its autosave when it has one.
+enum { ROW_OWN = 0, ROW_AUTOSAVE = 1 };
+int list_row(int row, int *k);     // the kind of row, -1 none; k the name's number
+int row_text(int row, char *out);  // the row as shown (50 bytes); its kind, -1 none
+// Deletes a row: an autosave alone, or a player with its file and autosave.
+// 1 deleted, 0 no such row, -1 refused or failed.
+int delete_row(int row);
 
 // -- the title screen ---------------------------------------------------------------
 constexpr int TITLE_TEXTS = 12;  // text file of the title's notes

@@ -101,6 +101,8 @@ int new_game()
         title_note(NOTE_NOT_SAVED);
         return 0;
     }
+    // An autosave left by an earlier player of this name is not this one's.
+    std::remove(autosave_file(cnam).c_str());
     return 1;
 }
 

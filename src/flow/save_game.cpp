@@ -1,4 +1,7 @@
-// save_game.cpp -- save files: writing the state, reading it back checked, loading a player
+// save_game.cpp -- save files and their extension block: writing the state, reading it back checked, loading a player
+#include <unistd.h>
+
+#include <cmath>
 #include <cstdio>
 #include <cstring>
 #include <string>
@@ -102,7 +105,106 @@ void cut_links(save_file &s, int chests)
     }
 }
 
+// The extension block: tag, version, length and checksum of the sections.
+const char TAG_BLOCK[] = "HMXB";
+const char TAG_PLACE[] = "PLCE";
+const char TAG_WALKS[] = "WALK";   // the scripted walks in progress, the table whole
+static_assert(sizeof(npc_walk_rec) == 24, "walks are stored as they lie in memory");
+
+npc_walk_rec read_walks[WALK_SLOTS];   // the walks of the block read last
+
+bool walks_ok(const npc_walk_rec *w)
+{
+    for (int i = 0; i < WALK_SLOTS; i++)
+        if (w[i].in_use && (w[i].walk_npc < 0 || w[i].walk_npc >= NPC_COUNT || !cell_ok(w[i].walk_x, w[i].walk_y)))
+            return false;
+    return true;
+}
+constexpr size_t BLOCK_HEAD = 16, SECTION_HEAD = 8;
+
+void put_u32(std::string &out, uint32_t v) { out.append((const char *)&v, 4); }
+
+uint32_t get_u32(const char *p)
+{
+    uint32_t v;
+    std::memcpy(&v, p, 4);
+    return v;
+}
+
+void add_section(std::string &out, const char *tag, const void *data, size_t len)
+{
+    out.append(tag, 4);
+    put_u32(out, (uint32_t)len);
+    out.append((const char *)data, len);
+}
+
+// FNV-1a: enough to tell a cut or scribbled block from a whole one.
+uint32_t checksum(const char *p, size_t n)
+{
+    uint32_t h = 2166136261u;
+    for (size_t i = 0; i < n; i++) h = (h ^ (uint8_t)p[i]) * 16777619u;
+    return h;
+}
+
+bool place_ok(const save_place_rec &p)
+{
+    auto finite = [](float v) { return std::isfinite(v) && v > -1e6f && v < 1e6f; };
+    return p.level >= 0 && p.level < LEVEL_COUNT && cell_ok(p.x, p.y) && finite(p.cam_fx) && finite(p.cam_fy);
+}
+
 }  // namespace
+
+int save_block = BLOCK_NONE;
+save_place_rec save_place = {-1, 0, 0, 0.0f, 0.0f};
+
+std::string make_block()
+{
+    std::string sections;
+    int c = leader_crt();
+    if (j[level_no] >= 0 && j[level_no] < LEVEL_COUNT && c >= 0) {
+        save_place_rec p = {j[level_no], CRT[c].x, CRT[c].y, f[cam_fx], f[cam_fy]};
+        add_section(sections, TAG_PLACE, &p, sizeof p);
+    }
+    bool walking = false;
+    for (const npc_walk_rec &w : npc_walk) walking = walking || w.in_use;
+    if (walking) add_section(sections, TAG_WALKS, npc_walk, sizeof npc_walk);
+    // The story's event table and conditions join here as a section of their own.
+    if (sections.empty()) return sections;
+    std::string block(TAG_BLOCK, 4);
+    put_u32(block, BLOCK_VERSION);
+    put_u32(block, (uint32_t)sections.size());
+    put_u32(block, checksum(sections.data(), sections.size()));
+    return block + sections;
+}
+
+int read_block(const char *data, size_t len)
+{
+    if (len < BLOCK_HEAD || len > (size_t)BLOCK_MAX || std::memcmp(data, TAG_BLOCK, 4) != 0) return BLOCK_DAMAGED;
+    uint32_t version = get_u32(data + 4), body = get_u32(data + 8), check = get_u32(data + 12);
+    if (version == 0 || body != len - BLOCK_HEAD || checksum(data + BLOCK_HEAD, body) != check) return BLOCK_DAMAGED;
+    save_place_rec place = {-1, 0, 0, 0.0f, 0.0f};
+    npc_walk_rec walks[WALK_SLOTS] = {};
+    for (size_t at = BLOCK_HEAD; at < len;) {
+        if (len - at < SECTION_HEAD) return BLOCK_DAMAGED;
+        const char *tag = data + at;
+        uint32_t size = get_u32(data + at + 4);
+        at += SECTION_HEAD;
+        if (size > len - at) return BLOCK_DAMAGED;
+        if (std::memcmp(tag, TAG_PLACE, 4) == 0) {
+            if (size != sizeof place) return BLOCK_DAMAGED;
+            std::memcpy(&place, data + at, sizeof place);
+            if (!place_ok(place)) return BLOCK_DAMAGED;
+        } else if (std::memcmp(tag, TAG_WALKS, 4) == 0) {
+            if (size != sizeof walks) return BLOCK_DAMAGED;
+            std::memcpy(walks, data + at, sizeof walks);
+            if (!walks_ok(walks)) return BLOCK_DAMAGED;
+        }
+        at += size;
+    }
+    save_place = place;
+    std::memcpy(read_walks, walks, sizeof walks);
+    return BLOCK_READ;
+}
 
 int write_save(const char *file, int keep_chests)
 {
@@ -121,6 +223,7 @@ int write_save(const char *file, int keep_chests)
             if (chest[i].in_use) c = i + 1;
     h.chest_count = c;
     std::memcpy(staging.chests, chest, sizeof(chest_rec) * (size_t)c);
+    std::string block = make_block();
 
     // A failed write leaves the old file whole, or no file at all.
     std::string temp = std::string(file) + ".tmp";
@@ -128,6 +231,10 @@ int write_save(const char *file, int keep_chests)
     if (!out) return -1;
     size_t n = (size_t)SAVE_BYTES + sizeof(chest_rec) * (size_t)c;
     bool ok = std::fwrite(&staging, 1, n, out) == n;
+    ok = ok && std::fwrite(block.data(), 1, block.size(), out) == block.size();
+    // On the disc before it replaces the old file: a crash leaves one or the other.
+    ok = std::fflush(out) == 0 && ok;
+    ok = ok && fsync(fileno(out)) == 0;
     ok = std::fclose(out) == 0 && ok;
     if (!ok || std::rename(temp.c_str(), file) != 0) {
         std::remove(temp.c_str());
@@ -140,16 +247,23 @@ int read_save(const char *file)
 {
     FILE *in = std::fopen(file, "rb");
     if (!in) return 0;
-    size_t got = std::fread(&staging, 1, sizeof staging, in);
-    bool longer = std::fgetc(in) != EOF;
+    bool whole = std::fread(&staging.head, 1, (size_t)SAVE_BYTES, in) == (size_t)SAVE_BYTES;
+    int c = whole ? staging.head.chest_count : -1;
+    size_t chests = sizeof(chest_rec) * (size_t)(c < 0 || c > CHEST_COUNT ? 0 : c);
+    whole = whole && c >= 0 && c <= CHEST_COUNT && std::fread(staging.chests, 1, chests, in) == chests;
+    std::string rest;
+    char buf[4096];
+    for (size_t got; whole && rest.size() <= (size_t)BLOCK_MAX && (got = std::fread(buf, 1, sizeof buf, in)) > 0;)
+        rest.append(buf, got);
     std::fclose(in);
-    if (longer || got < (size_t)SAVE_BYTES) return 0;
-    int c = staging.head.chest_count;
-    if (c < 0 || c > CHEST_COUNT || got != (size_t)SAVE_BYTES + sizeof(chest_rec) * (size_t)c) return 0;
-    if (!leader_ok(staging.head)) return 0;
+    if (!whole || !leader_ok(staging.head)) return 0;
     int lev = staging.head.j[level_no];
     if (lev < 0 || lev >= LEVEL_COUNT) return 0;
     cut_links(staging, c);
+    // A block that cannot be read costs the place, never the game.
+    int found = rest.empty() ? BLOCK_NONE : read_block(rest.data(), rest.size());
+    if (found != BLOCK_READ) save_place.level = -1;
+    save_block = found;
 
     const save_head &h = staging.head;
     std::memcpy(j, h.j, sizeof h.j);
@@ -161,28 +275,31 @@ int read_save(const char *file)
     std::memcpy(chest_state, h.chest_state, sizeof h.chest_state);
     std::memcpy(npc, h.npc, sizeof h.npc);
     clear_chests();
-    std::memcpy(chest, staging.chests, sizeof(chest_rec) * (size_t)c);
+    std::memcpy(chest, staging.chests, chests);
     // The messages, walks and flash of a game played before end here; its
     // events are cleared here too (init_events).
     init_messages();
     init_npc_walks();
+    if (found == BLOCK_READ) std::memcpy(npc_walk, read_walks, sizeof npc_walk);
     return 1;
 }
 
 int load_game(int k)
 {
-    int at = pname_at(k);
-    if (at < 0) return 0;
+    int n = 0, kind = list_row(k, &n);
+    if (kind < 0) return 0;
     char name[PNAME_MAX + 1];
-    int len = pname_copy(k, name);
-    if (!pname_safe(pnames + at, len)) {
+    int len = pname_copy(n, name);
+    if (!pname_safe(pnames + pname_at(n), len)) {
         title_note(NOTE_BAD_NAME);
         return 0;
     }
+    // The player's own file stays the one F5 writes, whichever row was loaded.
     std::memset(cnam, 0, 50);
     std::strcpy(cnam, name);
     std::strcat(cnam, ".cha");
-    if (!read_save(cnam)) {
+    std::string file = kind == ROW_AUTOSAVE ? autosave_file(cnam) : std::string(cnam);
+    if (!read_save(file.c_str())) {
         title_note(NOTE_NOT_LOADED);
         return 0;
     }

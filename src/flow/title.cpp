@@ -59,7 +59,7 @@ void delete_question()
         wait_frame(FRAME_MS);
         do_keyr();
         if (keyr[K_Y]) {
-            if (delete_pnam(list_sel) < 0) title_note(NOTE_BAD_NAME);
+            if (delete_row(list_sel) < 0) title_note(NOTE_BAD_NAME);
             break;
         }
         if (keyr[K_N] || plat_close_requested()) break;
@@ -142,8 +142,8 @@ int continue_game(int first, int sel)
     int last = first - 1;
     for (int i = 0; i < LIST_ROWS; i++) {
         int k = first + i;
-        if (pname_copy(k, xnam) < 0) break;
-        wrt2(242, 50 + 30 * i, 25, k == sel ? 71 : 15, 0, 2, xnam);
+        if (row_text(k, xnam) < 0) break;
+        wrt2(242, 50 + 30 * i, 40, k == sel ? 71 : 15, 0, 2, xnam);
         last = k;
     }
     return last;

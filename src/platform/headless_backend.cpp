@@ -23,6 +23,7 @@ void (*frame_hook)();
 constexpr int MAX_MIDI = 16;
 std::string midi_files[MAX_MIDI];
 std::string playing;
+int music_volume = 255;
 
 void put_le(FILE *out, uint32_t v, int bytes)
 {
@@ -93,6 +94,7 @@ int hl_write_bmp(const char *file)
 }
 
 // -- the platform -------------------------------------------------------------
+void plat_window_wish(int, bool) {}
 int plat_init_graphics() { return 0; }
 int plat_init_sound() { return 0; }
 void plat_init_mouse() {}
@@ -130,6 +132,16 @@ void plat_putpixel(int x, int y, uint16_t c)
 
 int plat_save_screen(const char *file) { return hl_write_bmp(file); }
 
+int plat_screen_rgb(uint8_t *rgb)
+{
+    for (int i = 0; i < SCR_W * SCR_H; i++) {
+        *rgb++ = (uint8_t)plat_getr(screen_px[i]);
+        *rgb++ = (uint8_t)plat_getg(screen_px[i]);
+        *rgb++ = (uint8_t)plat_getb(screen_px[i]);
+    }
+    return 0;
+}
+
 void plat_input_frame()
 {
     if (frame_hook) frame_hook();
@@ -137,6 +149,9 @@ void plat_input_frame()
 
 bool plat_key_down(int code) { return code > 0 && code < K_COUNT && keys[code]; }
 int plat_mouse_buttons() { return buttons; }
+
+// Scripts move the pointer by mickeys: there is no desktop pointer to follow.
+void plat_mouse_where(int, int) {}
 
 void plat_mouse_mickeys(int *dx, int *dy)
 {
@@ -153,6 +168,9 @@ void plat_idle()
 }
 
 long plat_time() { return base_time + (long)(clock_ms / 1000); }
+
+void plat_music_volume(int volume) { music_volume = volume; }
+int hl_music_volume() { return music_volume; }
 
 int plat_load_midi(const char *file)
 {

@@ -37,6 +37,9 @@ enum KeyCode {
 };
 
 // -- start-up and shutdown ------------------------------------------------
+// The window's scale (1..3, 0 the largest that fits the desktop) and whether
+// to open on the whole screen; asked for before plat_init_graphics.
+void plat_window_wish(int scale, bool fullscreen);
 int  plat_init_graphics();            // 640 x 400, 16-bit; 0 on success
 int  plat_init_sound();               // 0 on success
 void plat_init_mouse();
@@ -54,11 +57,13 @@ void plat_write_line(int y, int x0, int n, const uint16_t *px);  // n pixels fro
 uint16_t plat_getpixel(int x, int y);         // 0 outside the screen
 void plat_putpixel(int x, int y, uint16_t c); // ignored outside the screen
 int  plat_save_screen(const char *file);      // 0 on success
+int  plat_screen_rgb(uint8_t *rgb);           // the screen as 640 x 400 x 3 bytes, top row first; 0 on success
 
 // -- input ----------------------------------------------------------------
 void plat_input_frame();              // once per frame of any loop, before the keys are read
 bool plat_key_down(int code);
 int  plat_mouse_buttons();            // bit 0 left, bit 1 right
+void plat_mouse_where(int x, int y);  // where the game's pointer is now, before asking for motion
 void plat_mouse_mickeys(int *dx, int *dy);  // relative motion since the last call
 void plat_idle();                     // called while waiting for the next frame
 
@@ -67,5 +72,6 @@ long plat_time();                     // seconds of the calendar clock
 int  plat_load_midi(const char *file);   // a handle above 0, or 0 when absent
 void plat_play_midi(int midi, bool loop);  // 0 stops the music
 void plat_destroy_midi(int midi);
+void plat_music_volume(int volume);   // 0 silent .. 255 full
 
 }  // namespace hm

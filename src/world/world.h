@@ -164,6 +164,8 @@ void clear_roof();
 // map and, unless free, keeps a party creature in view.
 int cfgoos(int x, int y, int free);
 void move_to_mcr();
+// A camera that keeps the walking leader in the middle (a setting, off by default).
+void follow_leader();
 void unit_vector(double x1, double y1, double x2, double y2, double *ux, double *uy);
 void set_grs();
 void set_bat_grs();
