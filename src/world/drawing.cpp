@@ -121,8 +121,11 @@ void draw_grnd(int n, int g, int x, int y) { draw_tile(n, g, x, y, false, nullpt
 void draw_grnd2(int n, int g, int x, int y) { draw_tile(n, g, x, y, true, nullptr); }
 void draw_rf(int n, int g, int x, int y, int shade) { draw_tile(n, g, x, y, false, slice(shade)); }
 
-void draw_ls(int n, int g, int x, int y, int shade)
+void draw_ls(int n, int g, int x, int y, int shade) { draw_ls_below(n, g, x, y, shade, 0); }
+
+void draw_ls_below(int n, int g, int x, int y, int shade, int top)
 {
+    if (top < 0) top = 0;
     if (!pic_is_rle(n, g)) return;
     int slot = pic_slot(n, g);
     if (slot < 0) return;
@@ -130,13 +133,13 @@ void draw_ls(int n, int g, int x, int y, int shade)
     // Anchored to the cell: tall pictures rise above it, wide ones centre on it.
     if (h > 40) y -= h - 40;
     if (w > 60) x -= (w - 60) / 2;
-    if (x >= VIEW_W || y >= VIEW_H || x + w <= 0 || y + h <= 0) return;
+    if (x >= VIEW_W || y >= VIEW_H || x + w <= 0 || y + h <= top) return;
     static const uint8_t *rows[PIC_MAX_SIDE];
     static int lens[PIC_MAX_SIDE];
     static uint8_t line[PIC_MAX_SIDE];
     if (rle_rows(slot, rows, lens, PIC_MAX_SIDE) != h) return;
     const uint16_t *pal = slice(shade);
-    int r0 = y < 0 ? -y : 0, r1 = y + h > VIEW_H ? VIEW_H - y : h;
+    int r0 = y < top ? top - y : 0, r1 = y + h > VIEW_H ? VIEW_H - y : h;
     int c0 = x < 0 ? -x : 0, c1 = x + w > VIEW_W ? VIEW_W - x : w;
     for (int k = 0; k < r1 - r0; k++) {
         // A picture cut at the top is decoded from its bottom row up, one cut at
