@@ -22,6 +22,7 @@ constexpr float SCROLL_ACCEL = 0.8f;
 constexpr float DEAD_ZONE = 0.1f;
 constexpr float LOOK_AHEAD = 1.4f;
 constexpr float DAMPING = 0.9f;
+constexpr int PLAY_NOTES = 15;   // text file of the play screen's notes: screenshot saved, or not
 
 void keep_pointer_in_view()
 {
@@ -109,7 +110,12 @@ int graph()
     return plat_init_graphics();
 }
 
-void p_scr() { plat_save_screen("pscr.bmp"); }
+void p_scr()
+{
+    // The note is queued after the shot, so the shot never shows it.
+    bool saved = plat_save_screen("pscr.bmp") == 0;
+    new_message(1, -1, saved ? 0 : 1, PLAY_NOTES, 15, 0, 0, 0, 0, "");
+}
 
 int play_frame(int &exit_code)
 {

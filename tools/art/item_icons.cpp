@@ -624,6 +624,22 @@ void item_icon(canvas &c, int n)
     blit(c, rim, 0, 0);
 }
 
+// Group 10 from 100: icon n - 100 at 28 x 28, for a filled equipment place on the
+// character sheet; outlined so that it stands off the place's dark well.
+void item_icon_small(canvas &c, int n)
+{
+    const item_pic *it = find_icon(n - SMALL_ICON_BASE);
+    if (!it) return;
+    canvas a = supersample(c.w, c.h, [&](canvas &b) {
+        unit p{b, (float)b.w};
+        it->paint(p);
+    });
+    despeckle(a);
+    outline_inner(a, 1);
+    outline_outer(a, pal::INK[0]);
+    blit(c, a, 0, 0);
+}
+
 // Group 8 from 41: the belt picture of a usable item, drawn from its icon's painter.
 void belt_picture(canvas &c, int n)
 {
