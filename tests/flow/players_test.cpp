@@ -4,7 +4,19 @@
 namespace hm {
 namespace {
 
-using Players = FlowTest;
+class Players : public FlowTest {
+protected:
+    // Typing the name makes no player: the list stays as it was and a note says why.
+    void expect_refused(const std::string &name)
+    {
+        const std::string list = read_file("pnames.txt");
+        title_note(-1);
+        EXPECT_EQ(create(name), 0) << "'" << name << "'";
+        EXPECT_EQ(read_file("pnames.txt"), list) << "'" << name << "'";
+        title_frame();
+        EXPECT_TRUE(note_shown()) << "'" << name << "'";
+    }
+};
 
 TEST_F(Players, NamesAreStoredAsTypedEachEndedByATilde)
 {
@@ -20,14 +32,7 @@ TEST_F(Players, NamesAreStoredAsTypedEachEndedByATilde)
 TEST_F(Players, EmptyBlankAndDotNamesAreRefusedAndWriteNothing)
 {
     ASSERT_EQ(create("Alba"), 1);
-    const std::string list = read_file("pnames.txt");
-    for (const char *bad : {"", "   ", ".", ".hidden", "...x"}) {
-        title_note(-1);
-        EXPECT_EQ(create(bad), 0) << "'" << bad << "'";
-        EXPECT_EQ(read_file("pnames.txt"), list) << "'" << bad << "'";
-        title_frame();
-        EXPECT_TRUE(note_shown()) << "'" << bad << "'";
-    }
+    for (const char *bad : {"", "   ", ".", ".hidden", "...x"}) expect_refused(bad);
     EXPECT_FALSE(exists(".cha") || exists("   .cha") || exists("..cha") || exists(".hidden.cha") ||
                  exists("....x.cha"));
     // A dot later in the name is an ordinary character.
@@ -42,13 +47,10 @@ TEST_F(Players, AnExistingPlayerIsRefusedAndTheListKeepsOneEntry)
     ASSERT_EQ(create("bb"), 1);
     std::string save = read_file("Alba.cha");
     j[gold] = 555;
-    title_note(-1);
-    EXPECT_EQ(create("Alba"), 0);
+    expect_refused("Alba");
     EXPECT_EQ(read_file("pnames.txt"), "Alba~bb~^");
     EXPECT_EQ(read_file("Alba.cha"), save);
     EXPECT_EQ(j[gold], 555) << "a refused name leaves the game as it was";
-    title_frame();
-    EXPECT_TRUE(note_shown());
     // A listed name whose file was removed by hand gets its file again, still one row.
     ASSERT_EQ(std::remove("bb.cha"), 0);
     EXPECT_EQ(create("bb"), 1);
