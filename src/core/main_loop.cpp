@@ -24,6 +24,7 @@ constexpr float SCROLL_ACCEL = 0.8f;
 constexpr float DEAD_ZONE = 0.1f;
 constexpr float LOOK_AHEAD = 1.4f;
 constexpr float DAMPING = 0.9f;
+constexpr int PLAY_NOTES = 15;   // text file of the play screen's notes: screenshot saved, or not
 
 void keep_pointer_in_view()
 {
@@ -114,8 +115,10 @@ int graph()
 
 void p_scr()
 {
-    plat_save_screen("pscr.bmp");
+    // The note is queued after the shot, so the shot never shows it.
+    bool saved = plat_save_screen("pscr.bmp") == 0;
     save_png_shot();
+    new_message(1, -1, saved ? 0 : 1, PLAY_NOTES, 15, 0, 0, 0, 0, "");
 }
 
 int play_frame(int &exit_code)

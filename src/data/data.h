@@ -47,10 +47,11 @@ struct txt_reader {
 
 // The on-screen line editor: edits buf (which holds max_len + 1 bytes) at screen
 // text position (x, y) in palette colours fg and bg, in its own 20 ms frames, until
-// Enter is released or the window is closed.  Returns str_to_int of the text.
+// Enter or Escape is released or the window is closed.  Returns str_to_int of the text.
 // mode 1 watches the whole screen for a wipe, mode 2 runs the play screen's check.
 int jscanf(int x, int y, int max_len, int fg, int bg, char *buf, int mode);
 void jscanf_num(int x, int y, int *value, int fg, int bg, int mode);
+int jscanf_escaped();   // 1 when the last line editor was left with Escape
 
 // -- the picture archive and the picture store --------------------------------------
 constexpr int PIC_GROUPS = 12;

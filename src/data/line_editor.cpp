@@ -19,6 +19,8 @@ constexpr int CELL_H = 9;
 // Screen wipes are looked for this many samples apart.
 constexpr int SAMPLE_STEP = 20;
 
+bool escaped = false;   // the last line ended with Escape
+
 void put(int x, int y, int colour) { plat_putpixel(x, y, jpal[colour]); }
 
 void hline(int x, int y, int n, int colour)
@@ -68,6 +70,7 @@ void repair_screen(int mode)
 int jscanf(int x, int y, int max_len, int fg, int bg, char *buf, int mode)
 {
     jpal = jpal_buf;
+    escaped = false;
     if (max_len < 0) max_len = 0;
     int end = 0;
     while (end < max_len && buf[end]) end++;
@@ -123,11 +126,18 @@ int jscanf(int x, int y, int max_len, int fg, int bg, char *buf, int mode)
         do_keyr();
         // Closing the window ends typing as Enter does, so the game can then quit.
         if (keyr[K_ENTER] == EDGE_RELEASED || plat_close_requested()) break;
+        // Escape ends it too; the caller decides whether the text still counts.
+        if (keyr[K_ESC] == EDGE_RELEASED) {
+            escaped = true;
+            break;
+        }
     }
     buf[cursor] = 0;
     clear_keyr();
     return str_to_int(buf);
 }
+
+int jscanf_escaped() { return escaped ? 1 : 0; }
 
 void jscanf_num(int x, int y, int *value, int fg, int bg, int mode)
 {

@@ -39,6 +39,11 @@ int pname_copy(int k, char *out);
 // 1 when a name may become a file name: at most PNAME_MAX characters, all of
 // the line editor's (a-z, A-Z, 0-9, '-', '.' and space).
 int pname_safe(const char *name, int len);
+// 1 when a new player may take this name: a safe name with something to see in the
+// list, not beginning with '.' (which would hide its save file).
+int pname_new_ok(const char *name);
+// The number of the first entry holding exactly this name, -1 none.
+int pname_find(const char *name);
 // Adds a name at the end of the list in memory: 0, or -1 when it does not fit.
 int add_pname(const char *name);
 // Takes name k out of the list in memory; no file is touched.

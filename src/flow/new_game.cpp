@@ -74,15 +74,30 @@ int new_game()
     std::memset(cnam, 0, 50);
     fscr2();
     jscanf(NAME_X, NAME_Y, PNAME_MAX, NAME_FG, NAME_BG, cnam, 1);
-    // Closing the window while typing quits; it does not make a player.
-    if (plat_close_requested()) return 0;
+    // Closing the window while typing quits, and Escape goes back to the title:
+    // neither makes a player.
+    if (plat_close_requested() || jscanf_escaped()) return 0;
+    if (!pname_new_ok(cnam)) {
+        title_note(NOTE_BAD_NAME);
+        return 0;
+    }
 
+    char file[PNAME_MAX + 8];
+    std::snprintf(file, sizeof file, "%s.cha", cnam);
+    if (FILE *old = std::fopen(file, "rb")) {
+        // That player exists: the list and the file stay as they are.
+        std::fclose(old);
+        title_note(NOTE_EXISTS);
+        return 0;
+    }
     LorS_pnames(1);
-    if (add_pname(cnam) != 0) {
+    // A name listed without its file (removed by hand) gets the file, not a second row.
+    bool listed = pname_find(cnam) >= 0;
+    if (!listed && add_pname(cnam) != 0) {
         title_note(NOTE_LIST_FULL);
         return 0;
     }
-    if (LorS_pnames(2) != 0) {
+    if (!listed && LorS_pnames(2) != 0) {
         LorS_pnames(1);
         title_note(NOTE_NOT_SAVED);
         return 0;
@@ -90,14 +105,8 @@ int new_game()
 
     bool hero = make_new_state() == 0;
     std::strcat(cnam, ".cha");
-    if (FILE *old = std::fopen(cnam, "rb")) {
-        // The second entry of the name stays; both load the one file.
-        std::fclose(old);
-        title_note(NOTE_EXISTS);
-        return 0;
-    }
     if (!hero || write_save(cnam, 0) != 0) {
-        drop_last_pname();
+        if (!listed) drop_last_pname();
         title_note(NOTE_NOT_SAVED);
         return 0;
     }

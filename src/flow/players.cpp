@@ -112,6 +112,24 @@ int pname_safe(const char *name, int len)
     return 1;
 }
 
+int pname_new_ok(const char *name)
+{
+    int len = (int)strnlen(name, PNAME_MAX + 1);
+    // An empty name, or one of spaces, is a blank row; a leading '.' a hidden file.
+    if (!pname_safe(name, len) || len == 0 || name[0] == '.') return 0;
+    for (int i = 0; i < len; i++)
+        if (name[i] != ' ') return 1;
+    return 0;
+}
+
+int pname_find(const char *name)
+{
+    size_t len = strnlen(name, PNAME_MAX + 1);
+    for (int k = 0, at; (at = pname_at(k)) >= 0; k++)
+        if ((size_t)name_len(at) == len && std::memcmp(pnames + at, name, len) == 0) return k;
+    return -1;
+}
+
 int add_pname(const char *name)
 {
     int len = (int)strnlen(name, PNAME_MAX + 1);

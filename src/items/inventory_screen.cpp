@@ -23,7 +23,10 @@ enum {
     PIC_MARK = 77, PIC_USE = 79, PIC_CHEST_TABS = 94, PIC_PUT_TABS = 95,
     PIC_PUT = 96, PIC_PUT_OFF = 97, PIC_CLOSE = 98, PIC_BULLET = 128,
 };
-constexpr int SLOT_PIC = 9;  // slot s's button is picture s + 9
+constexpr int SLOT_PIC = 9;  // slot s's button is picture s + 9, as it looks empty
+constexpr int PIC_SLOT_FILLED = 200;   // a filled slot's box, under its item's small icon
+constexpr int SMALL_ICON = 100;        // an item's small icon is its icon + 100
+constexpr int SMALL_ICON_AT = 2;       // ... drawn this far inside the box
 constexpr int ROW_Y = 270, ROW_H = 24;
 constexpr int STAT_X = 224, STAT_Y = 276, STAT_LINE = 9;
 constexpr int STAT_BOTTOM = 380;   // the last line of the box starts above this
@@ -387,8 +390,19 @@ void istk_controls()
 void draw_eqp_com(int member)
 {
     if (member < 0 || member >= P1CR_COUNT) return;
-    for (int s = 0; s < EQP_SLOTS; s++)
-        if (p1cr[member].slot_ok[s]) draw_bmp_scr(s + SLOT_PIC, UI, eqp_box_x(s), eqp_box_y(s), 1);
+    for (int s = 0; s < EQP_SLOTS; s++) {
+        if (!p1cr[member].slot_ok[s]) continue;
+        int x = eqp_box_x(s), y = eqp_box_y(s), worn = p1cr[member].eqp[s];
+        if (!live(worn)) {
+            draw_bmp_scr(s + SLOT_PIC, UI, x, y, 1);
+            continue;
+        }
+        // What the member wears shows in its place.
+        draw_bmp_scr(PIC_SLOT_FILLED, UI, x, y, 1);
+        int pic = ITEM[worn].pic;
+        if (pic >= 0 && pic < PICT_SIZE[ICONS] - SMALL_ICON)
+            draw_bmp_scr(pic + SMALL_ICON, ICONS, x + SMALL_ICON_AT, y + SMALL_ICON_AT, 1);
+    }
 }
 
 void eqp_controls()

@@ -141,8 +141,6 @@ void draw_rf(int n, int g, int x, int y, int shade) { draw_tile(n, g, x, y, fals
 
 namespace {
 
-// A run-length picture placed on its cell; sea_k >= 0 makes it see-through, most
-// at its top: a row r of the picture lets ((60 - r) * sea_k) / 256 of the ground show.
 // Run-length pictures decoded whole, kept for the frames after: the sea alone
 // draws the same few big pictures a hundred times a frame.  A picture is known
 // by its number and where the store holds it, so a store emptied and filled
@@ -171,8 +169,12 @@ const uint8_t *decoded_rows(int n, int g, int slot, int w, int h)
     return d.px.data();
 }
 
-void draw_rle(int n, int g, int x, int y, int shade, int sea_k)
+// A run-length picture placed on its cell, from view row top down; sea_k >= 0 makes
+// it see-through, most at its top: a row r of the picture lets ((60 - r) * sea_k) / 256
+// of the ground show.
+void draw_rle(int n, int g, int x, int y, int shade, int sea_k, int top)
 {
+    if (top < 0) top = 0;
     if (!pic_is_rle(n, g)) return;
     int slot = pic_slot(n, g);
     if (slot < 0) return;
@@ -180,11 +182,11 @@ void draw_rle(int n, int g, int x, int y, int shade, int sea_k)
     // Anchored to the cell: tall pictures rise above it, wide ones centre on it.
     if (h > 40) y -= h - 40;
     if (w > 60) x -= (w - 60) / 2;
-    if (x >= VIEW_W || y >= VIEW_H || x + w <= 0 || y + h <= 0) return;
+    if (x >= VIEW_W || y >= VIEW_H || x + w <= 0 || y + h <= top) return;
     const uint8_t *px = decoded_rows(n, g, slot, w, h);
     if (!px) return;
     const uint16_t *pal = slice(shade);
-    int r0 = y < 0 ? -y : 0, r1 = y + h > VIEW_H ? VIEW_H - y : h;
+    int r0 = y < top ? top - y : 0, r1 = y + h > VIEW_H ? VIEW_H - y : h;
     int c0 = x < 0 ? -x : 0, c1 = x + w > VIEW_W ? VIEW_W - x : w;
     for (int r = r0; r < r1; r++) {
         const uint8_t *line = px + (size_t)r * w;
@@ -203,8 +205,9 @@ void draw_rle(int n, int g, int x, int y, int shade, int sea_k)
 
 }  // namespace
 
-void draw_ls(int n, int g, int x, int y, int shade) { draw_rle(n, g, x, y, shade, -1); }
-void draw_ls_sea(int n, int g, int x, int y, int shade, int k) { draw_rle(n, g, x, y, shade, k < 0 ? 0 : k); }
+void draw_ls(int n, int g, int x, int y, int shade) { draw_rle(n, g, x, y, shade, -1, 0); }
+void draw_ls_below(int n, int g, int x, int y, int shade, int top) { draw_rle(n, g, x, y, shade, -1, top); }
+void draw_ls_sea(int n, int g, int x, int y, int shade, int k) { draw_rle(n, g, x, y, shade, k < 0 ? 0 : k, 0); }
 
 void draw_pic(int n, int g, int x, int y, int dir, int alpha)
 {

@@ -9,6 +9,7 @@ namespace hm {
 namespace {
 
 constexpr int ROOF_FILL_MAX = 2500;   // cells one roof lifting may list
+constexpr int WALL_STUB_TOP = 8;      // a cut-away wall keeps what lies below this row of its cell
 
 // The creatures standing on the map this frame, gathered once so that each cell
 // need not look through the whole table.
@@ -64,6 +65,14 @@ bool hides(int c, int r)
     return v >= 1 && v <= ROOF_LIFTED && !(v >= 19 && v <= 30);
 }
 
+// The south row of a house whose roof is lifted: its walls are cut down to their
+// foot, so that whoever stands inside is seen inside, not standing on the wall.
+bool cut_away(int c, int r)
+{
+    if (rf[c + MAP_W * r] <= ROOF_LIFTED) return false;
+    return !cell_ok(c, r + 1) || rf[c + MAP_W * (r + 1)] <= ROOF_LIFTED;
+}
+
 }  // namespace
 
 int view_x(int c, int r) { return 40 * c + 20 * r - j[cam_x]; }
@@ -101,7 +110,7 @@ void draw_all()
         if (us[cell] != -1) draw_walkers(cell, x, y);
         if (j[shot_on] && !j[shot_high] && cell == j[shot_cell]) draw_sht();
         draw_cell_anis(cell, x, y, 0);
-        if (ls[cell]) draw_ls(ls[cell], 1, x, y - 20, light_lev[cell]);
+        if (ls[cell]) draw_ls_below(ls[cell], 1, x, y - 20, light_lev[cell], cut_away(c, r) ? y + WALL_STUB_TOP : 0);
     });
 
     int lift = roof_lift();

@@ -121,6 +121,7 @@ void draw_grnd(int n, int g, int x, int y);
 void draw_grnd2(int n, int g, int x, int y);
 void draw_rf(int n, int g, int x, int y, int shade);
 void draw_ls(int n, int g, int x, int y, int shade);
+void draw_ls_below(int n, int g, int x, int y, int shade, int top);   // only view rows from top down
 void draw_pic(int n, int g, int x, int y, int dir, int alpha);
 void draw_crt(int n, int g, int x, int y, int crt, int shade);
 void draw_bmp(int n, int g, int x, int y, int dir, int alpha);

@@ -364,6 +364,40 @@ TEST_F(InterfaceArt, TextTheGameWritesReadsOnItsGround)
     }
 }
 
+// The creature list's names must read at a glance in battle: measured as the
+// contrast ratio of screen text (relative luminance, sRGB) against every row's
+// ground, the names and the picked name both reach 4.5 to 1.
+TEST_F(InterfaceArt, CreatureNamesReadOnEveryRowOfTheList)
+{
+    std::vector<double> lin(256, 0);
+    FILE *in = std::fopen("jpal.txt", "r");
+    ASSERT_NE(in, nullptr);
+    for (int i = 0; i < 256; i++) {
+        int rgb[3] = {0, 0, 0};
+        ASSERT_EQ(std::fscanf(in, "%d %d %d", &rgb[0], &rgb[1], &rgb[2]), 3);
+        double ch[3];
+        for (int k = 0; k < 3; k++) {
+            double v = rgb[k] / 63.0;
+            ch[k] = v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+        }
+        lin[i] = 0.2126 * ch[0] + 0.7152 * ch[1] + 0.0722 * ch[2];
+    }
+    std::fclose(in);
+    auto ratio = [](double a, double b) { return (std::max(a, b) + 0.05) / (std::min(a, b) + 0.05); };
+    picture p = load(5, 7);
+    ASSERT_GT(p.w, 150);
+    for (int row = 0; row < 5; row++) {
+        // The name's box in the panel: from x 22 (screen 42), rows 5..13 below the row's top.
+        double sum = 0;
+        int n = 0;
+        for (int y = 5 + 24 * row; y <= 13 + 24 * row; y++)
+            for (int x = 22; x <= 150; x++, n++) sum += lin[p.at(x, y)];
+        double ground = sum / n;
+        EXPECT_GE(ratio(lin[14], ground), 4.5) << "a creature's name on row " << row;
+        EXPECT_GE(ratio(lin[71], ground), 4.5) << "the picked creature's name on row " << row;
+    }
+}
+
 TEST_F(InterfaceArt, PicturesWithoutClicksStayInTheirPlaces)
 {
     struct room {

@@ -143,6 +143,26 @@ TEST_F(Editor, ClosingTheWindowEndsTypingAsEnterDoes)
     EXPECT_EQ(jscanf(0, 0, 9, 17, 0, buf, 1), 123);
 }
 
+// Escape ends typing where it stands and says so, so that a caller can drop the
+// text; the next line that ends with Enter does not say so.
+TEST_F(Editor, EscapeEndsTypingAndIsReported)
+{
+    char name[10] = {0};
+    hold(K_A, 1);
+    hold(K_ESC, 3);
+    hold(K_B, 6);
+    jscanf(0, 0, 9, 17, 0, name, 1);
+    EXPECT_STREQ(name, "a");
+    EXPECT_EQ(jscanf_escaped(), 1);
+    EXPECT_EQ(frames_seen, 4);   // the frame Escape is released ends it
+    EXPECT_EQ(keyr[K_ESC], EDGE_UP) << "the play screen does not see it and quit";
+    steps.clear();
+    frames_seen = 0;
+    hold(K_ENTER, 1);
+    jscanf(0, 0, 9, 17, 0, name, 1);
+    EXPECT_EQ(jscanf_escaped(), 0);
+}
+
 TEST_F(Editor, DrawsTheTextAndItsCursorOnTheScreen)
 {
     char buf[10] = "7";

@@ -4,7 +4,19 @@
 namespace hm {
 namespace {
 
-using Players = FlowTest;
+class Players : public FlowTest {
+protected:
+    // Typing the name makes no player: the list stays as it was and a note says why.
+    void expect_refused(const std::string &name)
+    {
+        const std::string list = read_file("pnames.txt");
+        title_note(-1);
+        EXPECT_EQ(create(name), 0) << "'" << name << "'";
+        EXPECT_EQ(read_file("pnames.txt"), list) << "'" << name << "'";
+        title_frame();
+        EXPECT_TRUE(note_shown()) << "'" << name << "'";
+    }
+};
 
 TEST_F(Players, NamesAreStoredAsTypedEachEndedByATilde)
 {
@@ -12,22 +24,47 @@ TEST_F(Players, NamesAreStoredAsTypedEachEndedByATilde)
     EXPECT_EQ(read_file("pnames.txt"), "abcdefghijklmnopqrstuvwx~^");
     EXPECT_EQ(read_file("abcdefghijklmnopqrstuvwx.cha").size(), (size_t)SAVE_BYTES);
     EXPECT_STREQ(cnam, "abcdefghijklmnopqrstuvwx.cha");
-    // Enter at once: the empty name, whose file is ".cha".
-    EXPECT_EQ(create(""), 1);
-    EXPECT_EQ(read_file("pnames.txt"), "abcdefghijklmnopqrstuvwx~~^");
-    EXPECT_TRUE(exists(".cha"));
     EXPECT_FALSE(exists("pnames.txt.tmp"));
 }
 
-TEST_F(Players, AnExistingPlayerGetsASecondEntryThatSharesItsFile)
+// Names that would make a blank row or a hidden file are refused with the note,
+// and nothing is written: not the list, not a save.
+TEST_F(Players, EmptyBlankAndDotNamesAreRefusedAndWriteNothing)
+{
+    ASSERT_EQ(create("Alba"), 1);
+    for (const char *bad : {"", "   ", ".", ".hidden", "...x"}) expect_refused(bad);
+    EXPECT_FALSE(exists(".cha") || exists("   .cha") || exists("..cha") || exists(".hidden.cha") ||
+                 exists("....x.cha"));
+    // A dot later in the name is an ordinary character.
+    EXPECT_EQ(create("a.b"), 1);
+    EXPECT_EQ(read_file("pnames.txt"), "Alba~a.b~^");
+    EXPECT_TRUE(exists("a.b.cha"));
+}
+
+TEST_F(Players, AnExistingPlayerIsRefusedAndTheListKeepsOneEntry)
 {
     ASSERT_EQ(create("Alba"), 1);
     ASSERT_EQ(create("bb"), 1);
     std::string save = read_file("Alba.cha");
-    EXPECT_EQ(create("Alba"), 0);
-    EXPECT_EQ(read_file("pnames.txt"), "Alba~bb~Alba~^");
+    j[gold] = 555;
+    expect_refused("Alba");
+    EXPECT_EQ(read_file("pnames.txt"), "Alba~bb~^");
     EXPECT_EQ(read_file("Alba.cha"), save);
-    // The file goes with the last entry of its name; the others keep their order.
+    EXPECT_EQ(j[gold], 555) << "a refused name leaves the game as it was";
+    // A listed name whose file was removed by hand gets its file again, still one row.
+    ASSERT_EQ(std::remove("bb.cha"), 0);
+    EXPECT_EQ(create("bb"), 1);
+    EXPECT_EQ(read_file("pnames.txt"), "Alba~bb~^");
+    EXPECT_TRUE(exists("bb.cha"));
+}
+
+// Lists written before names were refused may hold a name twice: the file goes
+// with the last entry of its name.
+TEST_F(Players, DeletingOneOfTwoEntriesOfANameKeepsTheirFile)
+{
+    ASSERT_EQ(create("Alba"), 1);
+    ASSERT_EQ(create("bb"), 1);
+    set_list("Alba~bb~Alba~^");
     EXPECT_EQ(delete_pnam(0), 1);
     EXPECT_EQ(read_file("pnames.txt"), "bb~Alba~^");
     EXPECT_TRUE(exists("Alba.cha"));
@@ -38,6 +75,22 @@ TEST_F(Players, AnExistingPlayerGetsASecondEntryThatSharesItsFile)
     EXPECT_EQ(read_file("pnames.txt"), "^");
     EXPECT_FALSE(exists("Alba.cha") || exists("bb.cha"));
     EXPECT_EQ(delete_pnam(0), 0);
+}
+
+// Escape in the name box: back on the title's main menu, no player made.
+TEST_F(Players, EscapeInTheNameBoxGoesBackToTheTitle)
+{
+    write_file("pnames.txt", "^");
+    script("type Brann\nkey ESC tap\nframes 5\n");
+    int r = frame_at(300, 212, true);
+    if (r == 0) r = frame_at(300, 212, false);
+    hl_set_frame_hook(nullptr);
+    EXPECT_EQ(r, 0);
+    EXPECT_EQ(title_screen, TITLE_MENU);
+    EXPECT_EQ(read_file("pnames.txt"), "^");
+    EXPECT_FALSE(exists("Brann.cha"));
+    // The title goes on: Escape there now quits, as on any title.
+    EXPECT_EQ(tap(K_ESC), -1);
 }
 
 TEST_F(Players, TheListFileIsReadUpToItsLastCompleteName)

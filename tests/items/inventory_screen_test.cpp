@@ -272,14 +272,14 @@ protected:
         std::memset(scr_buf, 0, SCR_W * SCR_H);
     }
 
-    // Every opaque pixel of picture (n, group 7) stands at (x, y) of the screen buffer.
-    static bool shows(int n, int x, int y)
+    // Every opaque pixel of picture (n, g) stands at (x, y) of the screen buffer.
+    static bool shows(int n, int x, int y, int g = 7)
     {
         pic_header h;
-        int size = read_pic(n, 7, &h, nullptr, 0);
+        int size = read_pic(n, g, &h, nullptr, 0);
         if (size <= 0) return false;
         std::vector<uint8_t> px((size_t)size);
-        read_pic(n, 7, &h, px.data(), size);
+        read_pic(n, g, &h, px.data(), size);
         for (int r = 0; r < (int)h.height; r++)
             for (int c = 0; c < (int)h.width; c++) {
                 uint8_t p = px[(size_t)r * h.width + c];
@@ -319,6 +319,45 @@ TEST_F(InventoryScreen, TheWearButtonIsDisabledInBattleAndShowsUnmetNeeds)
     draw_istk();
     EXPECT_TRUE(shows(8, 386, 356));
     EXPECT_FALSE(shows(26, 322, 292));
+}
+
+// The sheet's equipment places: an empty one shows the outline of what it takes
+// (its slot picture), a filled one the thing worn there, and a place the member
+// cannot use nothing at all.
+TEST_F(InventoryScreen, WornThingsShowInTheirPlacesAndEmptyPlacesTheirOutline)
+{
+    p1cr[0].in_use = 1;
+    for (int s = 0; s < EQP_SLOTS; s++) p1cr[0].slot_ok[s] = s != 14;
+    for (int k = 0; k < 5; k++) p1cr[0].attr[2 * k + 1] = 20;
+    int sword = new_item(1, STK_INVENTORY, 0, 1);
+    int cap = new_item(6, STK_INVENTORY, 0, 1);
+    ASSERT_GE(sword, 0);
+    ASSERT_GE(cap, 0);
+    ASSERT_NE(ITEM[sword].pic, ITEM[cap].pic);
+    equip_item(0, 0, sword);
+    equip_item(0, ITEM[cap].eqp_slot, cap);
+    ASSERT_EQ(p1cr[0].eqp[0], sword);
+    int head = ITEM[cap].eqp_slot;
+    draw_eqp_com(0);
+    EXPECT_TRUE(shows(ITEM[sword].pic + 100, eqp_box_x(0) + 2, eqp_box_y(0) + 2, 10)) << "the sword in its place";
+    EXPECT_TRUE(shows(ITEM[cap].pic + 100, eqp_box_x(head) + 2, eqp_box_y(head) + 2, 10)) << "the cap in its";
+    EXPECT_FALSE(shows(9, eqp_box_x(0), eqp_box_y(0))) << "a filled place does not look empty";
+    for (int s = 1; s < 14; s++)
+        if (s != head) EXPECT_TRUE(shows(9 + s, eqp_box_x(s), eqp_box_y(s))) << "empty place " << s;
+    for (int y = 0; y < EQP_BOX; y++)
+        for (int x = 0; x < EQP_BOX; x++)
+            ASSERT_EQ(scr_buf[(eqp_box_y(14) + y) * SCR_W + eqp_box_x(14) + x], 0) << "no quiver place";
+
+    // Worn by nobody any more (a record freed under it): the place is empty again.
+    ITEM[sword].in_use = 0;
+    std::memset(scr_buf, 0, SCR_W * SCR_H);
+    draw_eqp_com(0);
+    EXPECT_TRUE(shows(9, eqp_box_x(0), eqp_box_y(0)));
+    // An item whose icon number lies outside the pictures shows its box, and no more.
+    ITEM[cap].pic = 2147483600;
+    std::memset(scr_buf, 0, SCR_W * SCR_H);
+    draw_eqp_com(0);
+    EXPECT_TRUE(shows(200, eqp_box_x(head), eqp_box_y(head)));
 }
 
 TEST_F(InventoryScreen, AnItemOfNeitherClassShowsOnlyItsPrice)

@@ -11,11 +11,11 @@ protected:
     std::string errors;
 
     // Compiles plan text as file `name`; true when the tool succeeded.
-    bool compile(const std::string &name, const std::string &text)
+    bool compile(const std::string &name, const std::string &text, const std::string &tiles = "")
     {
         if (scratch.empty()) enter_scratch();
         write_file(name, text);
-        std::string cmd = "'" + home + "/../hm_levels' " + name + " out.txt 2> errors.txt";
+        std::string cmd = "'" + home + "/../hm_levels' " + name + " out.txt " + tiles + " 2> errors.txt";
         int status = std::system(cmd.c_str());
         errors = read_file("errors.txt");
         return status == 0;
@@ -170,6 +170,29 @@ TEST_F(Plans, FaultyPlansStopTheBuildAndWriteNothing)
     EXPECT_FALSE(compile("village.plan", "name x\n"));
     EXPECT_FALSE(compile("l400.plan", "name x\n"));
     EXPECT_TRUE(compile("l399.plan", "name x\n")) << errors;
+}
+
+// Water that looks deep must block: by its own ground (32), or by an object that
+// the object table says blocks.
+TEST_F(Plans, DeepLookingWaterThatDoesNotBlockStopsTheBuild)
+{
+    const std::string tiles = "'" + home + "/ls_tile.txt'";
+    const std::string pond = "put ground 35 at 5 5\nput ground 131 at 6 5\nput ground 134 at 6 6\n";
+    EXPECT_FALSE(compile("l5.plan", pond, tiles));
+    EXPECT_NE(errors.find("l5.plan: cell (6, 5): ground 131 looks like deep water but does not block"),
+              std::string::npos) << errors;
+    EXPECT_NE(errors.find("(and 1 more cells)"), std::string::npos) << errors;
+    EXPECT_EQ(read_file("out.txt"), "");
+    // Deep water over a second ground counts as well; tall grass (19) lets walkers through.
+    EXPECT_FALSE(compile("l5.plan", "put ground2 133 at 2 2\n", tiles));
+    EXPECT_FALSE(compile("l5.plan", "put ground 132 at 2 2\nput object 19 at 2 2\n", tiles));
+    // Water lilies (24) block, and so does deep water itself; a cell that shows deep
+    // water only in one corner, or along one side, is the bank and may be walked.
+    EXPECT_TRUE(compile("l5.plan", pond + "put object 24 at 6 5\nput object 24 at 6 6\n", tiles)) << errors;
+    EXPECT_TRUE(compile("l5.plan", "put ground 32 at 7 7\nput ground 135 at 8 8\nput ground 127 at 9 9\n", tiles))
+        << errors;
+    // Without the object table every object blocks.
+    EXPECT_TRUE(compile("l5.plan", "put ground 132 at 2 2\nput object 19 at 2 2\n")) << errors;
 }
 
 }  // namespace

@@ -317,7 +317,31 @@ TEST_F(Layers, ObjectsInFrontCoverThoseBehindAndRoofsCoverBoth)
     EXPECT_EQ(view_px(130, 85), colour(FRONT));
     rf[30 + MAP_W * 46] += ROOF_LIFTED;
     draw();
-    EXPECT_EQ(view_px(130, 100), colour(FRONT));
+    EXPECT_EQ(view_px(130, 100), colour(BACK)) << "the lifted house's south wall is cut down";
+    EXPECT_EQ(view_px(130, 135), colour(FRONT)) << "to its foot";
+}
+
+// Whoever stands inside a house whose roof is lifted is seen inside: the walls of
+// its south row are cut down to their foot, the rest stand whole, and with the
+// roof down, or outside the house, nothing is cut.
+TEST_F(Layers, ALiftedHouseShowsItsInsideOverItsSouthWall)
+{
+    j[lev_roof_dy] = 40;
+    put_creature(4, 31, 45);   // inside, behind the south wall: anchor at view (170, 114)
+    ls[31 + MAP_W * 46] = 11;  // the south wall, view x 160..199, y 80..139
+    roof_rect(30, 45, 31, 46, 61);
+    draw();
+    EXPECT_EQ(view_px(168, 110), colour(FRONT)) << "with the roof down the wall stands whole";
+    for (int i = 0; i < MAP_CELLS; i++)
+        if (rf[i]) rf[i] += ROOF_LIFTED;
+    draw();
+    EXPECT_EQ(view_px(168, 105), colour(SPRITE)) << "the hero over the wall's place";
+    EXPECT_EQ(view_px(168, 135), colour(FRONT)) << "the wall's foot";
+    EXPECT_EQ(view_px(105, 70), colour(BACK)) << "a wall further in stands whole";
+    // A house one row deeper: the same wall is no longer its south row.
+    roof_rect(30, 47, 31, 47, 61 + ROOF_LIFTED);
+    draw();
+    EXPECT_EQ(view_px(168, 105), colour(FRONT));
 }
 
 TEST_F(Layers, CellsBehindRoofsAreNotDrawnUnlessTheRoofIsACaveRoof)

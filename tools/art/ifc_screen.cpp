@@ -318,19 +318,25 @@ void stats_close(canvas &c, int)
     close_boss(c, 16.0f, 16.0f, 10.0f, NORMAL);
 }
 
-// 9..23: the boxes of equipment slots 0..14, 34 apart from (446, 140).  Slots 10
-// and 11 both hold rings.
+// 9..23: the boxes of equipment slots 0..14, 34 apart from (446, 140), as they
+// look empty: a faint outline of what the slot takes.  Slots 10 and 11 both hold
+// rings.  200: the box of a filled slot, plain, for the item's small icon.
 void slot_box(canvas &c, int n)
 {
     static const symbol sym[15] = {SYM_SWORD,  SYM_SHIELD, SYM_HELMET, SYM_ARMOUR, SYM_GLOVE,
                                    SYM_BOOT,   SYM_CLOAK,  SYM_BELT,   SYM_AMULET, SYM_BRACER,
                                    SYM_RING,   SYM_RING,   SYM_GREAVES, SYM_CHARM, SYM_QUIVER};
-    plate(c, 0, 0, c.w, c.h, 0.4f, true, 120 + (uint32_t)n);
+    plate(c, 0, 0, c.w, c.h, 0.4f, true, 120 + (uint32_t)(n % 15));
     well(c, 3, 3, c.w - 6, c.h - 6, 0.14f, 121);
+    if (n < 9 || n > 23) return;
     canvas s(c.w, c.h);
-    draw_symbol(s, sym[(n - 9) % 15], 16.0f, 16.0f, 21);
-    blit_shifted(c, s, 0, 0, -1);   // inlaid: a step darker than the free symbol
-    if (n == 19 || n == 20) draw_text(c, 23, 21, n == 19 ? "1" : "2", pal::GOLD[5]);
+    draw_symbol(s, sym[n - 9], 16.0f, 16.0f, 21);
+    // Only the shape's edge, in a dim line: the place is empty.
+    for (int y = 3; y < c.h - 3; y++)
+        for (int x = 3; x < c.w - 3; x++)
+            if (!s.get(x, y) && (s.get(x - 1, y) || s.get(x + 1, y) || s.get(x, y - 1) || s.get(x, y + 1)))
+                c.set(x, y, (x + y) % 3 ? pal::SLATE[3] : pal::SLATE[2]);
+    if (n == 19 || n == 20) draw_text(c, 23, 21, n == 19 ? "1" : "2", pal::SLATE[4]);
 }
 
 // 48: the turn marker at (426, 16 + 44k): a gold arrow at the row's middle.

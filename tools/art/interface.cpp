@@ -57,6 +57,7 @@ const std::vector<pic_spec> &interface_pictures()
             {7, 21, 1, 32, 32, "equipment slot 12: greaves, at (514, 208)", slot_box},
             {7, 22, 1, 32, 32, "equipment slot 13: charm, at (548, 208)", slot_box},
             {7, 23, 1, 32, 32, "equipment slot 14: quiver, at (582, 208)", slot_box},
+            {7, 200, 1, 32, 32, "a filled equipment slot's box, under the item's small icon", slot_box},
             {7, 25, 1, 96, 16, "'Equip' button at (322, 292): wear (stack 2) and belt (stack 5)", action_button},
             {7, 26, 1, 96, 16, "'Equip' button disabled", action_button},
             {7, 29, 1, 20, 40, "chest tabs for a '(Delete when empty)' chest at (0, 270): put-in tab disabled", tab_strip},
@@ -216,6 +217,8 @@ const std::vector<pic_spec> &interface_pictures()
         for (int n = 0; item_icon_what(n); n++) {
             names.push_back(std::string("item icon: ") + item_icon_what(n));
             t.push_back({10, n, 1, 96, 96, names.back().c_str(), item_icon});
+            names.push_back(std::string("item icon, small, on the sheet's equipment places: ") + item_icon_what(n));
+            t.push_back({10, n + SMALL_ICON_BASE, 1, 28, 28, names.back().c_str(), item_icon_small});
         }
         for (int n = 41; belt_picture_what(n); n++) {
             names.push_back(std::string("belt picture: ") + belt_picture_what(n));

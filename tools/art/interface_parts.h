@@ -18,7 +18,7 @@ void list_panel(canvas &c, int n);       // 5
 void row_highlight(canvas &c, int n);    // 6
 void action_button(canvas &c, int n);    // 7, 25, 26, 51, 52, 66, 67, 79, 96, 97 and pressed forms
 void stats_close(canvas &c, int n);      // 8
-void slot_box(canvas &c, int n);         // 9..23
+void slot_box(canvas &c, int n);         // 9..23 empty, 200 filled
 void turn_marker(canvas &c, int n);      // 48
 void detail_box(canvas &c, int n);       // 49, 50
 void side_mark(canvas &c, int n);        // 56, 57, 65
@@ -86,6 +86,8 @@ void pointer(canvas &c, int n);          // 0..40
 void skill_icon(canvas &c, int n);       // 0..17
 // Item icons (item_icons.cpp): group 10 icons and group 8 belt pictures.
 void item_icon(canvas &c, int n);
+constexpr int SMALL_ICON_BASE = 100;   // group 10: icon n drawn small is picture n + 100
+void item_icon_small(canvas &c, int n);
 void belt_picture(canvas &c, int n);
 // What item icon n and belt picture n show; nullptr where there is none.
 const char *item_icon_what(int n);

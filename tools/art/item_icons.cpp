@@ -591,6 +591,15 @@ const item_pic *find_belt(int n)
     return nullptr;
 }
 
+// The item's painter at a canvas size, drawn large and reduced.
+canvas paint_item(const item_pic &it, int w, int h)
+{
+    return supersample(w, h, [&](canvas &b) {
+        unit p{b, (float)b.w};
+        it.paint(p);
+    });
+}
+
 }  // namespace
 
 const char *item_icon_what(int n)
@@ -610,10 +619,7 @@ void item_icon(canvas &c, int n)
 {
     const item_pic *it = find_icon(n);
     if (!it) return;
-    canvas a = supersample(c.w, c.h, [&](canvas &b) {
-        unit p{b, (float)b.w};
-        it->paint(p);
-    });
+    canvas a = paint_item(*it, c.w, c.h);
     despeckle(a);
     outline_inner(a, 1);
     canvas rim = a;
@@ -624,15 +630,25 @@ void item_icon(canvas &c, int n)
     blit(c, rim, 0, 0);
 }
 
+// Group 10 from 100: icon n - 100 at 28 x 28, for a filled equipment place on the
+// character sheet; outlined so that it stands off the place's dark well.
+void item_icon_small(canvas &c, int n)
+{
+    const item_pic *it = find_icon(n - SMALL_ICON_BASE);
+    if (!it) return;
+    canvas a = paint_item(*it, c.w, c.h);
+    despeckle(a);
+    outline_inner(a, 1);
+    outline_outer(a, pal::INK[0]);
+    blit(c, a, 0, 0);
+}
+
 // Group 8 from 41: the belt picture of a usable item, drawn from its icon's painter.
 void belt_picture(canvas &c, int n)
 {
     const item_pic *it = find_belt(n);
     if (!it) return;
-    canvas a = supersample(c.w, c.h, [&](canvas &b) {
-        unit p{b, (float)b.w};
-        it->paint(p);
-    });
+    canvas a = paint_item(*it, c.w, c.h);
     outline_inner(a, 1);
     outline_outer(a, pal::INK[0]);
     blit(c, a, 0, 0);

@@ -63,7 +63,7 @@ const fixed_colour fixed[] = {
     {pal::GOOD, {22, 50, 26}},
     {pal::SILVER, {50, 50, 53}},
     {pal::HEADING, {40, 46, 56}},
-    {pal::NAME_PAIR, {40, 40, 44}},
+    {pal::NAME_PAIR, {58, 58, 61}},
     {pal::TEXT, {58, 52, 36}},
     {pal::ORANGE, {62, 38, 10}},
     {pal::WHITE, {61, 61, 58}},

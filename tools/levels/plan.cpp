@@ -392,6 +392,30 @@ private:
     }
 };
 
+// Grounds that show deep water over more than half of their cell: deep water
+// itself, and the shallow/deep transitions with shallow water in one corner only.
+bool looks_deep(int g) { return g == 32 || (g >= 131 && g <= 134); }
+
+// Every cell that looks like deep water must block, by its ground or its object,
+// so that nobody is seen wading through it.  "" when they all do.
+std::string check_deep_water(const std::string &name)
+{
+    hm::update_grsc();
+    int first = -1, count = 0;
+    for (int i = 0; i < hm::MAP_CELLS; i++) {
+        if (!looks_deep(hm::gr[i]) && !looks_deep(hm::gr2[i])) continue;
+        if (hm::grsc[i] == hm::BLOCKED) continue;
+        if (first < 0) first = i;
+        count++;
+    }
+    if (first < 0) return "";
+    int g = looks_deep(hm::gr[first]) ? hm::gr[first] : hm::gr2[first];
+    std::string more = count > 1 ? " (and " + std::to_string(count - 1) + " more cells)" : "";
+    return name + ": cell (" + std::to_string(first % MAP_W) + ", " + std::to_string(first / MAP_W) +
+           "): ground " + std::to_string(g) +
+           " looks like deep water but does not block; give it ground 32 or a blocking object" + more;
+}
+
 }  // namespace
 
 std::string compile_plan(const std::string &text, const std::string &name, int level)
@@ -402,7 +426,7 @@ std::string compile_plan(const std::string &text, const std::string &name, int l
     } catch (const plan_error &e) {
         return name + ":" + std::to_string(e.line) + ": " + e.what;
     }
-    return "";
+    return check_deep_water(name);
 }
 
 int plan_level(const std::string &path)
