@@ -5,6 +5,7 @@
 
 #include "battle/battle.h"
 #include "battle/panels.h"
+#include "chests/chests.h"
 #include "core/core.h"
 #include "data/data.h"
 #include "flow/flow.h"
@@ -91,7 +92,7 @@ void cell_readout()
 {
     if (!keyr[K_C]) return;
     wrt(5, 5, 400, 0, 4, 17, 0, 1, 2, j[mouse_cell] % MAP_W, j[mouse_cell] / MAP_W);
-    // The chest table's counts follow here (display_chest_information(5, 25)).
+    display_chest_information(5, 25);
 }
 
 void start_play_music()
@@ -151,6 +152,7 @@ int play_frame(int &exit_code)
     if (j[lev_up_show] == 0) exp_and_items();
     // NPCs, messages, chests and the skill and attribute screens run here
     // (npc_stuff1, show_messages, chest_main, skills_main, attributes_main, skill_stats).
+    chest_main();
     do_lev_ups();
     draw_scraps();
     // The game-over fade follows (game_over_fade).
