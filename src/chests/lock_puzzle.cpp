@@ -332,8 +332,9 @@ void do_lock()
     start_stop_button();
     disc_list();
     float p = lock_chance();
-    wrt(268, 102, VIEW_W, TX_PERCENT, TF_LOCK, C_TEXT, 0, 1, 1, (int)p);
     force_button(p);
+    // Written after the button, whose picture holds the field the chance shows in.
+    wrt(268, 102, VIEW_W, TX_PERCENT, TF_LOCK, C_TEXT, 0, 1, 1, (int)p);
     trap_springs(p);
     draw_discs();
     caught_disc();
