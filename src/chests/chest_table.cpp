@@ -120,7 +120,7 @@ void display_chest_information(int x, int y)
     };
     for (const auto &l : lines) {
         int w = wrt2(x, y, 40, 17, 0, 1, l.label);
-        wnum(x + w, y, l.count, 17, 0, 1);
+        wnum(x + w + 4, y, l.count, 17, 0, 1);
         y += 10;
     }
 }

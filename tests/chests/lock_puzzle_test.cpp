@@ -18,6 +18,18 @@ protected:
     void pick_opposite(int i) { f[lock_pick] = std::fmod(f[disc_angle + i] + 3.14159f, 6.283185f); }
 
     void start() { press_at(START_X, START_Y); }
+
+    // An empty table and a new lock of `discs` discs, its cover off and the pick
+    // half a turn from the first disc.
+    int fresh_lock(int discs, int resist)
+    {
+        j[chest_screen] = 0;
+        clear_chests();
+        int c = add_chest(0, 10, 10, LOCK_LOCKED, discs, resist);
+        open_cover(c);
+        pick_opposite(0);
+        return c;
+    }
     bool reach(int state, int limit = 2000)
     {
         return run_until([this, state] { return screen() == state; }, limit);
@@ -145,11 +157,7 @@ TEST_F(LockPuzzle, ForcingOpensFailsOrJamsByTheChance)
 {
     int outcomes[4] = {};
     for (int k = 0; k < 120; k++) {
-        j[chest_screen] = 0;
-        clear_chests();
-        int c = add_chest(0, 10, 10, LOCK_LOCKED, 2, 20);
-        open_cover(c);
-        pick_opposite(0);
+        int c = fresh_lock(2, 20);
         start();
         press_at(START_X, START_Y);
         srandom(k);
@@ -167,11 +175,7 @@ TEST_F(LockPuzzle, ForcingOpensFailsOrJamsByTheChance)
 TEST_F(LockPuzzle, ATrapFiringAsTheLastDiscIsCaughtFailsButNeverJams)
 {
     for (int k = 0; k < 40; k++) {
-        j[chest_screen] = 0;
-        clear_chests();
-        int c = add_chest(0, 10, 10, LOCK_LOCKED, 1, 20);
-        open_cover(c);
-        pick_opposite(0);
+        int c = fresh_lock(1, 20);
         start();
         ASSERT_TRUE(reach(LOCK_CAUGHT));
         j[lock_trigger] = j[lock_timer] + 2;   // the trap springs while the disc swings out
@@ -186,11 +190,7 @@ TEST_F(LockPuzzle, AFiredTrapLeavesOnlyTheRiskOfJamming)
 {
     int outcomes[4] = {};
     for (int k = 0; k < 60; k++) {
-        j[chest_screen] = 0;
-        clear_chests();
-        int c = add_chest(0, 10, 10, LOCK_LOCKED, 2, 20);
-        open_cover(c);
-        pick_opposite(0);
+        int c = fresh_lock(2, 20);
         srandom(k);
         start();
         j[lock_trigger] = 5;
