@@ -13,6 +13,9 @@ namespace {
 constexpr int EDGE_BITS = 20;   // fraction bits of an edge's x position
 constexpr int TEX_BITS = 24;    // fraction bits of a texture coordinate
 
+// v in fixed point with `bits` fraction bits (a multiplication: negative values may not be shifted).
+int64_t fixed(int64_t v, int bits) { return v * ((int64_t)1 << bits); }
+
 struct clip_rect {
     int x0, y0, x1, y1;   // inclusive
 };
@@ -33,12 +36,12 @@ struct edge {
     edge(const tex_vert &a, const tex_vert &b) : y0(a.y)
     {
         int64_t h = b.y - a.y;
-        x = (int64_t)a.x << EDGE_BITS;
-        u = (int64_t)a.u << TEX_BITS;
-        v = (int64_t)a.v << TEX_BITS;
-        dx = h ? (((int64_t)(b.x - a.x)) << EDGE_BITS) / h : 0;
-        du = h ? (((int64_t)(b.u - a.u)) << TEX_BITS) / h : 0;
-        dv = h ? (((int64_t)(b.v - a.v)) << TEX_BITS) / h : 0;
+        x = fixed(a.x, EDGE_BITS);
+        u = fixed(a.u, TEX_BITS);
+        v = fixed(a.v, TEX_BITS);
+        dx = h ? fixed((int64_t)b.x - a.x, EDGE_BITS) / h : 0;
+        du = h ? fixed((int64_t)b.u - a.u, TEX_BITS) / h : 0;
+        dv = h ? fixed((int64_t)b.v - a.v, TEX_BITS) / h : 0;
     }
     int64_t x_at(int y) const { return x + dx * (y - y0); }
     int64_t u_at(int y) const { return u + du * (y - y0); }
@@ -112,10 +115,16 @@ void draw_rottex(int pic, int group, float cx, float cy, float r, float angle, i
     // Corners 1..4 at these turns from the angle: the picture's top edge faces
     // the angle's direction.
     const float turn[4] = {5.497787f, 3.92699f, 2.356194f, 0.785398f};
+    // Corners far past the view are kept where a float still converts to an int.
+    auto coord = [](float v) {
+        if (!(v > -1e6f)) return -1000000;
+        if (!(v < 1e6f)) return 1000000;
+        return (int)v;
+    };
     int x[4], y[4];
     for (int k = 0; k < 4; k++) {
-        x[k] = (int)(cx + r * std::cos(angle + turn[k]));
-        y[k] = (int)(cy + r * std::sin(angle + turn[k]));
+        x[k] = coord(cx + r * std::cos(angle + turn[k]));
+        y[k] = coord(cy + r * std::sin(angle + turn[k]));
     }
     tmap(pic, group, x[0], y[0], x[1], y[1], x[2], y[2], x[3], y[3], shade, clip, alpha);
 }

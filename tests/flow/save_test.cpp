@@ -89,7 +89,12 @@ TEST_F(Saves, ASaveWrittenAfterFramesOfPlayRestoresTheState)
     ASSERT_GT(f[cam_vx], 0.0f);
     const std::string before = snapshot();
     ASSERT_EQ(write_save("mid.cha", 1), 0);
-    EXPECT_EQ(read_file("mid.cha").size(), (size_t)SAVE_BYTES + 4 * sizeof(chest_rec));
+    // The chest table goes in up to its last live record: the village's chests.
+    size_t records = 0;
+    for (int i = 0; i < CHEST_COUNT; i++)
+        if (chest[i].in_use) records = (size_t)i + 1;
+    EXPECT_GE(records, 2u);
+    EXPECT_EQ(read_file("mid.cha").size(), (size_t)SAVE_BYTES + records * sizeof(chest_rec));
     ASSERT_EQ(make_new_state(), 0);
     ASSERT_EQ(read_save("mid.cha"), 1);
     EXPECT_EQ(std::memcmp(j, before.data(), 4000), 0);

@@ -78,6 +78,8 @@ TEST_F(TexturedQuads, HugeAndFarAwayQuadsStayInTheView)
     // Corners far beyond every side, and one wholly beyond one side.
     tmap(10, 4, -30000, -30000, -30000, 30000, 30000, 30000, 30000, -30000, 0, 0, 0);
     EXPECT_NE(view_px(200, 120), UNTOUCHED);
+    draw_rottex(10, 4, 200, 120, 1e30f, 0.5f, 0, 0, 0);
+    draw_rottex(10, 4, 200, 120, 50, std::nanf(""), 0, 0, 0);
     for (int i = 0; i < VIEW_W * VIEW_H; i++) vs[i] = UNTOUCHED;
     square(-40, 100);
     square(100, 300);
