@@ -104,7 +104,7 @@ void do_attack(int a, int t, float phys, float e1, float e2, float e3, float e4,
     }
 
     if (T.effect[3]) {
-        // The shield flashes here (new_ani2(31, ...)).
+        new_ani2(31, T.cell, 32 * T.flying, T.flying, 0, 0, 0, 0, 0);
         T.effect[3] = tr((float)T.effect[3] - total);
         if (T.effect[3] < 0) {
             float e = -(float)T.effect[3];
@@ -131,7 +131,7 @@ void do_attack(int a, int t, float phys, float e1, float e2, float e3, float e4,
         if (A.status[6 + 2 * k]) {
             lash = true;
             back += (float)(100 - A.*RES[k - 1]) / 100 * total;
-            // Its flash plays here (new_ani(cell, 250 + 10k, ...)).
+            crt_effect(a, 250 + 10 * k, 16);
         }
     if (lash) {
         A.hp = sat((long long)A.hp - tr(back));
@@ -140,7 +140,8 @@ void do_attack(int a, int t, float phys, float e1, float e2, float e3, float e4,
     }
 
     if (!sure && jchnc(crt_en(a, CRIT_CHANCE))) {
-        total *= 2;   // its flash (310) plays here over the target (new_ani)
+        total *= 2;
+        crt_effect(t, 310, 16);
     }
 
     T.hp = sat((long long)T.hp - tr(total));
@@ -164,13 +165,18 @@ void do_atk_spray(int t, float p0, float p1, float p2, float p3, float p4)
     for (int k = 0; k < 5; k++) {
         int n = tr((float)n_all * part[k] / s);
         for (int i = 0; i < n; i++) {
-            // The particle is started here (new_ani2(11 + 4k + r, ...)); its rolls
-            // are drawn already, so that the rolls after a blow stay the same.
-            (void)random();
-            (void)random();
-            (void)random();
+            float vx = (float)(random() % 24 - 12) / 10, vy = (float)(random() % 20 + 10) / -10;
+            int kind = 11 + 4 * k + random() % 4;
+            new_ani2(kind, CRT[t].cell, 32 * CRT[t].flying, CRT[t].flying, 0, 0, vx, vy, 0);
         }
     }
+}
+
+void crt_effect(int c, int pic, int lift)
+{
+    if (c < 0 || c >= CRT_COUNT) return;
+    const crt_rec &k = CRT[c];
+    new_ani(k.cell, pic, 35, 2, 32 * k.flying + lift, 9, k.flying);
 }
 
 void cause_stts(int c, int index, int rounds, int poison)
@@ -181,7 +187,8 @@ void cause_stts(int c, int index, int rounds, int poison)
     if (index >= 0 && index < CONDITIONS) {
         // A condition running already starts again at the new number of rounds.
         k.status[index] = rounds;
-        // Its animation plays here (new_ani(cell, index * 10, ...)).
+        bool backlash = index == 8 || index == 10 || index == 12 || index == 14;
+        crt_effect(c, index * 10, backlash ? 2 : 16);
     }
     k.status[22] = sat((long long)k.status[22] + poison);
 }
@@ -203,12 +210,14 @@ void adj_stuff(int c)
         if (heal) {
             k.hp = sat(k.hp + (long long)k.hp * heal / 100);
             if (k.hp > k.max_hp) k.hp = k.max_hp;
-            acted = true;   // its animation (250) plays here (new_ani)
+            acted = true;
+            crt_effect(n, 250, 16);
         }
         if (jchnc(crt_en(c, AURA_CURE))) {
             for (int s = 0; s <= 16; s += 2) k.status[s] = 0;
             k.status[20] = 0;
-            acted = true;   // its animation (300) plays here (new_ani)
+            acted = true;
+            crt_effect(n, 300, 16);
         }
         for (int i = 0; i < 10; i++)
             if (jchnc(crt_en(c, AURA_GRANT + i))) {

@@ -298,6 +298,8 @@ int crt_power(int c);              // a foe's worth to the computer: hp per leve
 void do_attack(int a, int t, float phys, float e1, float e2, float e3, float e4, int sure);
 void do_atk_spray(int t, float p0, float p1, float p2, float p3, float p4);
 void cause_stts(int c, int index, int rounds, int poison);   // index -1 adds only poison
+// A ten-picture effect from picture pic over creature c, raised by lift above a walker's height.
+void crt_effect(int c, int pic, int lift);
 void adj_stuff(int c);             // creature c's auras on its neighbours, as its turn ends
 
 // -- the battle: stages, rounds, turns -------------------------------------------------

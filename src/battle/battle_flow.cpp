@@ -240,8 +240,8 @@ void battle()
         j[battle_stage] = 3;
         j[crtbox_on] = 1;
         j[istk_shown] = -1;
-        // The flash and the NPCs who join the battle come here (new_flash(32, 64, 64, 64),
-        // npc_join_in_battle, create_tmp_npc_p1crs).
+        new_flash(32, 64, 64, 64);
+        // The NPCs who join the battle come here (npc_join_in_battle, create_tmp_npc_p1crs).
         set_bat_grs();
         update_scr();
     }
@@ -295,14 +295,15 @@ void new_round()
         k.ready = 1;
         for (int32_t &s : k.status)
             if (s) s--;
-        // Effect animations of the ticks (160 poison, 250 regeneration) start here (new_ani).
         if (k.status[16]) {
+            crt_effect(c, 160, 16);
             int loss = (int)((long long)k.hp * k.status[22] / 100);
             new_drdam(c, loss, DRDAM_POISON);
             k.hp -= loss;
             if (k.hp < 0) k.hp = 0;
         }
         if (k.status[17]) {
+            crt_effect(c, 250, 16);
             new_drdam(c, k.hp / 10, DRDAM_REGEN);
             k.hp += k.hp / 10;
             if (k.hp > k.max_hp) k.hp = k.max_hp;
@@ -332,7 +333,8 @@ int find_turn()
     if (c != -1) adj_stuff(c);
     // Quickened: it may go again, if it still stands.
     if (live(c) && CRT[c].hp >= 1 && CRT[c].status[21] && jchnc(STAGGER_CHANCE)) {
-        CRT[c].ready = 1;   // its animation (230) plays here (new_ani)
+        CRT[c].ready = 1;
+        crt_effect(c, 230, 16);
         res = c;
     } else {
         for (;;) {
@@ -348,7 +350,8 @@ int find_turn()
             }
             if (best == -1) break;
             if (CRT[best].status[20] && jchnc(STAGGER_CHANCE)) {
-                CRT[best].ready = 0;   // its animation (220) plays here (new_ani)
+                CRT[best].ready = 0;
+                crt_effect(best, 220, 16);
                 continue;
             }
             res = best;
@@ -457,7 +460,7 @@ void battle_end_chk()
     j[loot_state] = 4;
     j[box_crt] = leader_crt();
     delete_special_attack_items();
-    // The screen flashes here (new_flash(32, 64, 64, 64)).
+    new_flash(32, 64, 64, 64);
     play_tune("m2.mid");
     update_scr();
 }

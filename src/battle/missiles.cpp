@@ -122,7 +122,10 @@ void do_sht()
     }
     // The screen position is truncated as a whole, as draw_sht does.
     j[shot_cell] = get_square((int)(f[sht_x] - (float)j[cam_x]), (int)(f[sht_y] - (float)j[cam_y]));
-    // Looks 2 and 3 leave a trail particle here (new_ani2 with animation 2 or 3).
+    // Looks 2 and 3 leave a trail, one particle a frame where the missile is in the view.
+    if (j[shot_fly_pic] == 2 || j[shot_fly_pic] == 3)
+        new_ani2(j[shot_fly_pic], j[shot_cell], 0, j[shot_high], f[sht_x] - (float)j[cam_x], f[sht_y] - (float)j[cam_y],
+                 0, 0, 1);
     float gx = f[sht_x] - f[sht_x0], gy = f[sht_y] - f[sht_y0];
     float wx = f[sht_x1] - f[sht_x0], wy = f[sht_y1] - f[sht_y0];
     if (gx * gx + gy * gy >= wx * wx + wy * wy) {

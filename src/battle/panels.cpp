@@ -230,9 +230,8 @@ void crtbox_controls()
         j[box_crt] = c;
         refresh();
         for (int a = 0; a < ANI_COUNT; a++)
-            if (ANI[a].active && ANI[a].pic == ANI_PICKED) ANI[a].active = 0;
-        // The mark over the picked creature starts here:
-        // new_ani(cell, 320, 35, 2, 32 * flying + 64, 9, flying).
+            if (ANI[a].active && ANI[a].kind == 0 && ANI[a].pic == ANI_PICKED) ANI[a].active = 0;
+        crt_effect(c, ANI_PICKED, 64);
     }
 }
 

@@ -11,6 +11,7 @@
 #include "flow/flow.h"
 #include "items/items.h"
 #include "party/party.h"
+#include "story/story.h"
 #include "world/world.h"
 
 namespace hm {
@@ -128,7 +129,8 @@ int play_frame(int &exit_code)
     other_controls();
     istk_controls();
     crtbox_controls();
-    // The battle skill and item controls follow, then the animations (do_anis).
+    // The battle skill and item controls follow.
+    do_anis();
     mouse_stuff();
     if (j[rmb_held]) keep_pointer_in_view();
     if (walking_allowed()) main_p1cr_walk();
@@ -144,18 +146,19 @@ int play_frame(int &exit_code)
     move_camera();
 
     set_us();
-    // The light is brought up to date here (do_gr_light).
+    do_gr_light();
     draw_all();
-    // Ground animations follow the scene here (do_grndanis(0)).
+    do_grndanis(0);
     do_sht();
     // The award and the loot screen wait while the level-up box is up.
     if (j[lev_up_show] == 0) exp_and_items();
-    // NPCs, messages, chests and the skill and attribute screens run here
-    // (npc_stuff1, show_messages, chest_main, skills_main, attributes_main, skill_stats).
+    // NPCs and messages, then chests and the skill and attribute screens
+    // (skills_main, attributes_main, skill_stats).
+    show_messages();
     chest_main();
     do_lev_ups();
     draw_scraps();
-    // The game-over fade follows (game_over_fade).
+    game_over_fade(&exit_code);
     draw_bmp(j[cursor_pic], 8, mx - VIEW_X, my - VIEW_Y, 1, 0);
     if (j[ptr_note_on]) {
         wrt(j[mouse_x] - 20, j[mouse_y] - 28, 640, 4, 0, 17, 0, 1, 1, j[ptr_note_val]);
@@ -170,7 +173,7 @@ int play_frame(int &exit_code)
     fscr();
     // The story runs here (events_main).
     scraps();
-    // The clock runs here (do_light_time(0)).
+    do_light_time(0);
     mouse_ptr();
     return exit_code;
 }
@@ -202,8 +205,8 @@ int hollowmere_main()
     for (;;) {
         if (start_main() == -1) break;
         if (j[game_begun] == 0) {
-            // The opening's dark flash and narration are queued here (new_flash,
-            // new_message).
+            new_flash(256, -56, -56, -56);
+            new_message(1, 5, 0, 14, 16, 0, 0, 0, 0, "Narrator");
             make_level(1, 4, 26, 78);
             j[game_begun] = 150;
         }

@@ -105,7 +105,7 @@ void init_mem()
     take(crt_spawner, SPAWNER_COUNT);
     set_pict_size();
     loadtex();
-    // The message table is made here (init_messages).
+    init_messages();
     init_wrt();
     // The event tables are made here (init_events).
     load_ls_tile();
@@ -123,7 +123,7 @@ void delete_mem()
     }
     jpal = nullptr;
     freetex();
-    // The message table is freed here (freemes).
+    freemes();
     freewrt();
     // The event tables are freed here (free_events).
 }

@@ -4,6 +4,7 @@
 
 #include "data/data.h"
 #include "flow/flow.h"
+#include "story/story.h"
 #include "world/world.h"
 
 namespace hm {
@@ -39,8 +40,10 @@ int make_new_state()
     std::memset(chest_state, CHEST_UNOPENED, CHEST_STATE_BYTES);
     for (int s = 0; s < ISTK_COUNT; s++)
         for (int32_t &e : ISTK[s].item) e = -1;
-    // The story's events, walks and messages of a game played before are
-    // cleared here (init_events, init_messages).
+    // The messages, walks and flash of a game played before end here; its
+    // events are cleared here too (init_events).
+    init_messages();
+    init_npc_walks();
 
     for (int n = 0; n < NPC_COUNT; n++)
         for (int16_t &seed : npc[n].item_seed) seed = (int16_t)(random() % NPC_SEEDS);

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "flow/flow.h"
+#include "story/story.h"
 #include "world/world.h"
 
 namespace hm {
@@ -161,8 +162,10 @@ int read_save(const char *file)
     std::memcpy(npc, h.npc, sizeof h.npc);
     clear_chests();
     std::memcpy(chest, staging.chests, sizeof(chest_rec) * (size_t)c);
-    // The story's events, walks and messages of a game played before are
-    // cleared here (init_events, init_messages).
+    // The messages, walks and flash of a game played before end here; its
+    // events are cleared here too (init_events).
+    init_messages();
+    init_npc_walks();
     return 1;
 }
 

@@ -6,6 +6,7 @@
 #include "core/core.h"
 #include "items/items.h"
 #include "party/party.h"
+#include "story/story.h"
 #include "world/world.h"
 
 namespace hm {
@@ -110,7 +111,9 @@ void remove_failed_attribute_items()
         for (int s = 0; s < EQP_SLOTS; s++) {
             int item = p1cr[m].eqp[s];
             if (!item_ok(item) || check_attributes(m, item)) continue;
-            // The member says so here: new_message(1, face_pic, 14, 13, 15, 0, 0, 0, 0, item name).
+            char name[ITEM_NAME_LEN + 1] = {};
+            std::memcpy(name, ITEM[item].name, ITEM_NAME_LEN);
+            new_message(1, p1cr[m].face_pic, 14, 13, 15, 0, 0, 0, 0, name);
             remove_equipped_item(item);
         }
     }

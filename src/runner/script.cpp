@@ -14,6 +14,7 @@
 #include "items/items.h"
 #include "party/party.h"
 #include "platform/headless.h"
+#include "story/story.h"
 #include "world/world.h"
 
 namespace hm {
@@ -22,8 +23,8 @@ namespace {
 
 enum OpKind {
     OP_KEY, OP_BUTTON, OP_MOVE, OP_FRAMES, OP_SHOT, OP_SAVE, OP_EXPECT, OP_UNTIL, OP_SEED, OP_LEVEL,
-    OP_GIVE, OP_JOIN, OP_POINT_CELL, OP_POINT_CRT, OP_POINT_LS, OP_PRINT, OP_SETTLE,
-    OP_WHILE, OP_END
+    OP_GIVE, OP_JOIN, OP_POINT_CELL, OP_POINT_CRT, OP_POINT_LS, OP_POINT_BUTTON, OP_PRINT, OP_SETTLE,
+    OP_WHILE, OP_END, OP_SET
 };
 
 // What an expectation reads: a slot of j or f, or a field of a creature record.
@@ -248,10 +249,12 @@ bool parse_line(const std::string &line, const std::string &where, const std::st
             ops.push_back(make(OP_POINT_CRT, where, n));
         } else if (w.size() == 4 && w[1] == "ls" && to_int(w[2], x) && to_int(w[3], y)) {
             ops.push_back(make(OP_POINT_LS, where, x, y));
+        } else if (w.size() == 2 && w[1] == "button") {
+            ops.push_back(make(OP_POINT_BUTTON, where));
         } else if (w.size() == 3 && to_int(w[1], x) && to_int(w[2], y)) {
             ops.push_back(make(OP_POINT_CELL, where, x, y));
         } else {
-            return fail_parse(where, "point COLUMN ROW | point crt N | point ls COLUMN ROW");
+            return fail_parse(where, "point COLUMN ROW | point crt N | point ls COLUMN ROW | point button");
         }
         ops.push_back(make(OP_FRAMES, where, 1));
     } else if (cmd == "settle") {
@@ -273,6 +276,12 @@ bool parse_line(const std::string &line, const std::string &where, const std::st
     } else if (cmd == "give" || cmd == "join") {
         if (w.size() != 2 || !to_int(w[1], n)) return fail_parse(where, "give TYPE | join CHARACTER");
         ops.push_back(make(cmd == "give" ? OP_GIVE : OP_JOIN, where, n));
+    } else if (cmd == "set") {
+        // set j NAME VALUE: a slot as a save file could hold it (the hour, a flag).
+        if (w.size() != 4 || w[1] != "j" || !to_int(w[3], n)) return fail_parse(where, "set j NAME VALUE");
+        Op op = make(OP_SET, where, j_slot_by_name(w[2].c_str()), n);
+        if (op.a < 0) return fail_parse(where, "unknown slot");
+        ops.push_back(op);
     } else if (cmd == "seed") {
         if (w.size() != 2 || !to_int(w[1], n)) return fail_parse(where, "seed N");
         ops.push_back(make(OP_SEED, where, n));
@@ -466,6 +475,17 @@ void run(const Op &op)
         hl_add_mickeys(x - mx, y - my);
         break;
     }
+    case OP_POINT_BUTTON: {
+        // The button of the speech box or answer list of the frame just shown.
+        int x = 0, y = 0;
+        if (!speech_button_at(j[frame_count] - 1, &x, &y) && !speech_button_at(j[frame_count], &x, &y)) {
+            std::fprintf(stderr, "%s -- no speech box is shown\n", op.where.c_str());
+            failures++;
+            break;
+        }
+        hl_add_mickeys(x + VIEW_X - mx, y + VIEW_Y - my);
+        break;
+    }
     case OP_PRINT: print_creatures(); break;
     case OP_SETTLE:
         quiet_frames = all_still() ? quiet_frames + 1 : 0;
@@ -481,6 +501,7 @@ void run(const Op &op)
         quiet_frames = settle_waited = 0;
         break;
     case OP_SEED: srandom((uint32_t)op.a); break;
+    case OP_SET: j[op.a] = op.b; break;
     case OP_LEVEL: make_level(1, op.a, op.b, op.c); break;
     case OP_GIVE:
     case OP_JOIN:

@@ -66,4 +66,116 @@ static_assert(offsetof(npc_rec, pad1) == 273);
 
 extern npc_rec *npc;   // NPCs of the world
 
+// -- NPC records and files ------------------------------------------------------------
+constexpr int NPC_FIRST_STORY = 1;   // npc1.txt .. npc6.txt are the story's people
+constexpr int NPC_LAST_STORY = 6;
+constexpr int NPC_SHOP_SLOTS = 10;   // item slots 0..9 are offered for sale
+
+int load_npc(int n);               // npc<n>.txt into record n; 0 read, -1 no such file
+void load_all_npcs();              // a new game's people: 2..6, 1, then every further npc<N>.txt
+void init_lev_npcs(int lev);       // creatures for the NPCs standing on level lev
+void npc_stuff1();                 // per frame: the conversation, then the fading NPCs
+void do_npc_disappear();
+int npc_item_price(int n, int item);   // what NPC n asks for an item, after its attitude
+void load_npc_items();             // stack 3: the goods of the NPC being talked to
+void delete_npc_items();           // frees every shop good
+void npc_join_in_battle();         // NPCs near the battle's centre take a side and say so
+void create_tmp_npc_p1crs();       // a character record for every NPC that took a side
+void delete_tmp_npc_p1cr(int n);   // lets NPC n's battle character go
+int npc_to_p1cr(int n);            // NPC n joins the party; its record, -1 when it cannot
+
+// -- dialogue ---------------------------------------------------------------------------
+constexpr int MOODS = 5;
+constexpr int SPCH_LIST = 4;       // entries of need_all, need_any and closes
+
+// One speech entry of an NPC's section.
+struct spch_entry {
+    int32_t active;                  // nonzero = the entry exists
+    int32_t type;                    // 0 plain, 1 trade, 2 last word, 3..5 battle lines, 6 automatic
+    int32_t cond;                    // story condition that must hold, 0 none
+    int32_t ans_group, ans_num;      // what the player says
+    int32_t reply_group, reply_num;  // what the NPC answers
+    int32_t hour_from, hour_to;      // hours of day it is offered, equal = always
+    int32_t need_all[SPCH_LIST];     // entries that must all have been chosen, -1 empty
+    int32_t need_any[SPCH_LIST];     // entries of which one must have been chosen, -1 empty
+    int32_t closes[SPCH_LIST];       // entries closed for good when this one is chosen, -1 empty
+    int32_t att_change;              // added to the NPC's attitude when chosen
+    int32_t spare1, spare2;          // kept as read
+};
+
+// The speech section of the NPC being talked to (or joining a battle).
+struct spch_table {
+    int32_t greet_group[MOODS], greet_num[MOODS];   // greeting per mood
+    int32_t price_group, price_num;                 // the shop's price line ('^' the price)
+    int32_t count;                                  // entries 0..count-1
+    spch_entry entry[SPCH_ENTRIES];
+};
+extern spch_table npc_spch;
+
+int load_npc_spch(int n);          // NPC n's speech section; 0 read, -1 refused (nothing kept)
+int npc_spch_type(int t);          // first active entry of type t, 0 when none
+int npc_mood(int attitude);        // 0 warmest .. 4 coldest
+int check_rqst(int k, int automatic);   // 1 when entry k may be listed (0) or fire by itself (1)
+constexpr int CON_COUNT = 2000;
+extern uint8_t con[CON_COUNT];     // story conditions that speech entries may ask for
+int check_con(int cond);           // con[cond], 0 outside the table
+void talk_to_npc();                // per frame: the conversation's state machine
+
+// The framed see-through box: style 1 blue (dialogue, messages, editor), 2 brown.
+void draw_tbox(int x, int y, int w, int h, int style);
+// A speech box with portrait (face -1 none) and name (null none); 1 in the frame
+// its continue button is clicked.
+int do_speech(int face, int num, int group, int colour, int style, int num1, int num2, int num3,
+              const char *name);
+// Draws the continue button of a box W + 20 wide and H + 60 high at the view's
+// top left; 1, with the click used up, when it is clicked in this frame.
+int box_button(int W, int H);
+// The view pixel in the middle of the button of the speech box or answer list drawn
+// in frame frame_count; 0 when none was drawn in it.
+int speech_button_at(int frame, int *px, int *py);
+
+// -- scripted walks and flashes ------------------------------------------------------------
+constexpr int WALK_SLOTS = 25;
+struct npc_walk_rec {
+    uint8_t in_use;      // slot holds a walk
+    int32_t walk_x;      // target cell column
+    int32_t walk_y;      // target cell row
+    int32_t walk_npc;    // the walker
+    int32_t chance;      // it sets out in a frame with probability 1 / chance
+    int32_t mode;        // stored for the story, not read
+};
+extern npc_walk_rec npc_walk[WALK_SLOTS];
+
+void init_npc_walks();             // no walk and no flash: start-up and a new game
+void npc_walk_to(int n, int x, int y, int chance, int mode);
+void do_npc_walk();                // per frame: the walkers find their way
+int npc_dist_from_pnt(int n, int x, int y, int r);   // 1 when NPC n stands within r of (x, y)
+int p1cr_dist_from_pnt(int x, int y, int r);         // 1 when the leader stands within r of (x, y)
+void new_flash(int time, int r, int g, int b);       // tints the view, fading over time frames
+void do_flash();                   // per frame, from the screen output
+void clear_flash();                // ends a flash at once
+
+// -- on-screen messages ------------------------------------------------------------------------
+constexpr int MES_COUNT = 25;
+constexpr int MES_NAME_LEN = 52;
+struct mes_rec {
+    uint8_t in_use;      // slot holds a message
+    int32_t kind;        // stored, not read
+    int32_t face;        // portrait (group 11), -1 none
+    int32_t num;         // text number
+    int32_t group;       // text group, never 0 while queued
+    int32_t num1, num2, num3;   // numbers for the text's '^'
+    int32_t colour;      // text colour
+    int32_t style;       // text style
+    char name[MES_NAME_LEN];    // speaker
+};
+extern mes_rec *mes;
+
+void init_messages();              // makes the queue (once) and empties it
+void freemes();
+void new_message(int kind, int face, int num, int group, int colour, int style, int num1, int num2, int num3,
+                 const char *name);
+void show_messages();              // per frame: the lowest waiting message, unless someone talks
+int messages_clear();              // 1 when no message waits
+
 }  // namespace hm

@@ -5,6 +5,7 @@
 #include "battle/battle.h"
 #include "core/core.h"
 #include "data/data.h"
+#include "story/story.h"
 #include "world/world.h"
 
 namespace hm {
@@ -27,11 +28,28 @@ const uint16_t *slice(int shade)
 
 int clamp_byte(long long v) { return v < 0 ? 0 : v > 255 ? 255 : (int)v; }
 
+// Whether the screen's colours are 5-6-5 bits, so that blending may take the
+// channels apart here (the same sums as through the platform's calls, faster).
+bool rgb565()
+{
+    static const bool yes =
+        plat_makecol(255, 0, 0) == 0xF800 && plat_makecol(0, 255, 0) == 0x07E0 && plat_makecol(0, 0, 255) == 0x001F &&
+        plat_getr(0x0800) == 8 && plat_getg(0x0020) == 4 && plat_getb(0x0001) == 8;
+    return yes;
+}
+
 uint16_t blend(uint16_t back, uint16_t fore, int a)
 {
     if (a < 0) a = 0;
     if (a > 255) a = 255;
     auto ch = [a](int b, int f) { return (b * a + f * (255 - a)) >> 8; };
+    if (rgb565()) {
+        auto five = [](int v) { return (v << 3) | (v >> 2); };
+        auto six = [](int v) { return (v << 2) | (v >> 4); };
+        int r = ch(five(back >> 11), five(fore >> 11)), g = ch(six((back >> 5) & 63), six((fore >> 5) & 63)),
+            b = ch(five(back & 31), five(fore & 31));
+        return (uint16_t)(((r >> 3) << 11) | ((g >> 2) << 5) | (b >> 3));
+    }
     return plat_makecol(ch(plat_getr(back), plat_getr(fore)), ch(plat_getg(back), plat_getg(fore)),
                         ch(plat_getb(back), plat_getb(fore)));
 }
@@ -124,7 +142,11 @@ void draw_grnd(int n, int g, int x, int y) { draw_tile(n, g, x, y, false, nullpt
 void draw_grnd2(int n, int g, int x, int y) { draw_tile(n, g, x, y, true, nullptr); }
 void draw_rf(int n, int g, int x, int y, int shade) { draw_tile(n, g, x, y, false, slice(shade)); }
 
-void draw_ls(int n, int g, int x, int y, int shade)
+namespace {
+
+// A run-length picture placed on its cell; sea_k >= 0 makes it see-through, most
+// at its top: a row r of the picture lets ((60 - r) * sea_k) / 256 of the ground show.
+void draw_rle(int n, int g, int x, int y, int shade, int sea_k)
 {
     if (!pic_is_rle(n, g)) return;
     int slot = pic_slot(n, g);
@@ -148,10 +170,22 @@ void draw_ls(int n, int g, int x, int y, int shade)
         if (x < 0) rle_decode_row_back(rows[r], lens[r], line, w, w - c0);
         else rle_decode_row(rows[r], lens[r], line, w, c1);
         uint16_t *dst = vs + (y + r) * VIEW_W + x;
+        if (sea_k < 0) {
+            for (int c = c0; c < c1; c++)
+                if (line[c]) dst[c] = pal[line[c]];
+            continue;
+        }
+        int a = (int)(((long long)(60 - r) * sea_k) / 256);
+        if (a >= 255) continue;
         for (int c = c0; c < c1; c++)
-            if (line[c]) dst[c] = pal[line[c]];
+            if (line[c]) dst[c] = a <= 0 ? pal[line[c]] : blend(dst[c], pal[line[c]], a);
     }
 }
+
+}  // namespace
+
+void draw_ls(int n, int g, int x, int y, int shade) { draw_rle(n, g, x, y, shade, -1); }
+void draw_ls_sea(int n, int g, int x, int y, int shade, int k) { draw_rle(n, g, x, y, shade, k < 0 ? 0 : k); }
 
 void draw_pic(int n, int g, int x, int y, int dir, int alpha)
 {
@@ -326,7 +360,7 @@ void draw_crt(int n, int g, int x, int y, int crt, int shade)
 
 void fscr()
 {
-    // The screen flash of this frame is advanced here (do_flash).
+    do_flash();
     if (j[flash_on]) {
         auto amount = [](int v) { return (long long)v * 4; };
         long long dr = amount(j[flash_r]), dg = amount(j[flash_g]), db = amount(j[flash_b]);

@@ -10,6 +10,7 @@
 #include "core/core.h"
 #include "data/data.h"
 #include "party/party.h"
+#include "story/story.h"
 #include "world/world.h"
 
 static_assert(__BYTE_ORDER__ == __ORDER_LITTLE_ENDIAN__, "level files are the tables' own little-endian bytes");
@@ -244,12 +245,12 @@ void make_level(int, int level, int x, int y)
     // The level's story events run here (do_lev_str_events).
 
     std::memset(light_lev, 0, MAP_CELLS);
-    // The light of the hour is set here (do_light_time(1)).
+    do_light_time(1);
     load_swad();
     set_us();
-    // The ground animations are brought up to date here (do_grndanis(1)).
+    do_grndanis(1);
     update_scr();
-    // The level fades in from dark here (new_flash).
+    new_flash(64, -64, -64, -64);
 }
 
 void leave_level_chk()
@@ -319,7 +320,7 @@ void load_level2()
     load_level(n, 1);
     update_grsc();
     set_us();
-    // The ground animations are brought up to date here (do_grndanis(1)).
+    do_grndanis(1);
     update_scr();
 }
 

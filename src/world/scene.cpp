@@ -93,14 +93,14 @@ void draw_all()
         if (cell == j[ptr_mark_cell]) draw_grnd2(126, 0, x, y);
         else if (cell == j[hilite_cell]) draw_grnd(19, 0, x, y);
     });
-    // The sea's waves are drawn here (draw_sea).
+    draw_sea();
 
     for_area(AREA_OBJECTS, cx, cy, [](int c, int r) {
         if (!cell_ok(c, r) || !rf_chk(c, r)) return;
         int cell = c + MAP_W * r, x = view_x(c, r), y = view_y(r);
         if (us[cell] != -1) draw_walkers(cell, x, y);
         if (j[shot_on] && !j[shot_high] && cell == j[shot_cell]) draw_sht();
-        // The cell's low animations (draw_ani) are drawn here, before its object.
+        draw_cell_anis(cell, x, y, 0);
         if (ls[cell]) draw_ls(ls[cell], 1, x, y - 20, light_lev[cell]);
     });
 
@@ -140,7 +140,7 @@ void draw_all()
             }
         }
         if (j[shot_on] && j[shot_high] && cell == j[shot_cell]) draw_sht();
-        // The cell's high animations (draw_ani) are drawn here.
+        draw_cell_anis(cell, view_x(c, r), view_y(r), 1);
     });
 
     // Tints last one frame: whoever wants one sets it again.

@@ -196,6 +196,29 @@ void unit_vector(double x1, double y1, double x2, double y2, double *ux, double 
 void set_grs();
 void set_bat_grs();
 
+// -- light and the time of day -------------------------------------------------------
+constexpr int SHADE_MAX = 63;   // the darkest shade slice filled with colours
+
+void do_light_time(int force);   // the game clock; sets light_now from the level or the hour
+void do_gr_light();              // per frame: light_lev of the visible cells and gr_light of the view
+void set_gr_lt(int cx, int cy, int level);   // a ground tile's parallelogram of gr_light
+void gr_light_circ(int n, int g, int cx, int cy, int s);   // light picture n added, scaled by s / 256
+void light_circ(int cell, int r, int d0, int d1, int d2, int d3, int d4);   // diamond of light_lev offsets
+void cllev(int cell, int d);     // one cell's light_lev moved by d, kept within 0..SHADE_MAX
+void do_grndanis(int force);     // the tile animator: doors, water, fires, fountains
+
+// -- animations on the map, the sea and the game-over fade --------------------------
+// Both answer the record taken, or -1 when all are in use.
+int new_ani(int cell, int pic, int life, int frame_len, int lift, int last_frame, int high);
+int new_ani2(int kind, int cell, int lift, int high, float px, float py, float vx, float vy, int tracks);
+void do_anis();
+void draw_ani(int i, int ax, int ay);   // (ax, ay): the cell's view position + (30, 8)
+void draw_cell_anis(int cell, int x, int y, int high);   // the cell's low (0) or high (1) animations
+void draw_sea();
+void draw_ls_sea(int n, int g, int x, int y, int shade, int k);
+void game_over_fade(int *exit_code);
+void w4s();   // waits until Space is released
+
 // -- the static screen and the pointer ----------------------------------------------
 void draw_scrolling_arrow();
 void draw_mouse(int ox, int oy, int nx, int ny);
