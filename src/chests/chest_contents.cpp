@@ -68,9 +68,13 @@ void load_chest_items()
     clear_istk(STK_CHEST);
     int c = j[cur_chest];
     if (!chest_ok(c)) return;
-    const chest_rec &ch = chest[c];
+    chest_rec &ch = chest[c];
+    // A slot whose copy was made is held by the copy until the chest closes; one
+    // that a full item table could not copy stays in the record, so that closing
+    // the chest does not lose it.
     for (int k = 0; k < CHEST_SLOTS; k++)
-        if (ch.item_types[k] != -1) new_item(ch.item_types[k], STK_CHEST, ORIGIN_CHEST, ch.item_seeds[k]);
+        if (ch.item_types[k] != -1 && new_item(ch.item_types[k], STK_CHEST, ORIGIN_CHEST, ch.item_seeds[k]) >= 0)
+            ch.item_types[k] = -1;
 }
 
 int chest_space()
@@ -78,15 +82,20 @@ int chest_space()
     int n = CHEST_SLOTS;
     for (int k = 0; k < ITEM_COUNT; k++)
         if (ITEM[k].in_use == ITEM_LIVE && ITEM[k].origin == ORIGIN_CHEST) n--;
-    return n;
+    // Items a full item table could not show still take their slots.
+    int c = j[cur_chest];
+    if (chest_ok(c))
+        for (int16_t t : chest[c].item_types) n -= t != -1;
+    return n < 0 ? 0 : n;
 }
 
 void delete_chest_items()
 {
     int c = j[cur_chest];
     if (!chest_ok(c)) return;
-    for (int k = 0; k < CHEST_SLOTS; k++) chest[c].item_types[k] = -1;
-    // Each item goes back with its own seed, so it keeps its rolled values.
+    // The record's slots were emptied as their copies were made; only what
+    // could not be copied is left in them.  Each item goes back with its own
+    // seed, so it keeps its rolled values.
     for (int k = 0; k < ITEM_COUNT; k++) {
         if (ITEM[k].in_use != ITEM_LIVE || ITEM[k].origin != ORIGIN_CHEST) continue;
         int type = ITEM[k].item_type, seed = ITEM[k].seed;

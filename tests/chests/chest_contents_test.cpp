@@ -70,7 +70,7 @@ TEST_F(ChestContents, AnEmptiedDeleteWhenEmptyChestLeavesAtOnce)
     EXPECT_EQ(j[chest_busy], 0);
     ASSERT_TRUE(chest[c].in_use);
     EXPECT_EQ(ls[30 + MAP_W * 40], 99);
-    EXPECT_EQ(chest_space(), CHEST_SLOTS);   // its copies are gone with it
+    EXPECT_EQ(chest_space(), CHEST_SLOTS - 1);   // the copies are gone, the one left is back in it
 
     use_chest(c);
     frame();
@@ -125,6 +125,25 @@ TEST_F(ChestContents, AFullChestTakesNoMore)
     frame();
     EXPECT_EQ(chest_space(), 0);
     EXPECT_EQ(istk_action_possible(STK_CHEST_PUT, stack_items(STK_CHEST)[0]), 0);
+}
+
+TEST_F(ChestContents, ItemsAFullItemTableCannotShowStayInTheChest)
+{
+    int c = add_chest(4, 10, 14, LOCK_NONE);
+    for (int k = 0; k < 5; k++) new_chest_item(c, DRAUGHT, 20 + k);
+    // Room for two copies only.
+    for (int k = 2; k < ITEM_COUNT; k++) ITEM[k].in_use = ITEM_LIVE;
+    use_chest(c);
+    frame();
+    std::vector<int> inside = stack_items(STK_CHEST);
+    ASSERT_EQ(inside.size(), 2u);
+    EXPECT_EQ(chest_space(), CHEST_SLOTS - 5);
+    take_out(inside[0]);
+    EXPECT_EQ(chest_space(), CHEST_SLOTS - 4);
+    close_inventory();
+    int left = 0;
+    for (int k = 0; k < CHEST_SLOTS; k++) left += chest[c].item_types[k] == DRAUGHT;
+    EXPECT_EQ(left, 4);
 }
 
 TEST_F(ChestContents, AnEmptiedChestComesBackEmptyAndUnlockedWithItsLevel)
