@@ -29,26 +29,6 @@ TEST_F(ChestContents, UnlikelyItemsGoOnlyAtTheFirstOpening)
     for (int k = 0; k < 5; k++) EXPECT_EQ(chest[c].item_types[k], DRAUGHT) << "slot " << k;
 }
 
-TEST_F(ChestContents, LockedAndJammedChestsOpenTheLockFirst)
-{
-    for (int trap : {LOCK_LOCKED, LOCK_JAMMED, LOCK_DELETE_WHEN_EMPTY, LOCK_NONE}) {
-        j[chest_screen] = j[chest_items_req] = 0;
-        int c = add_chest(trap, 20 + trap, 20, trap);
-        use_chest(c);
-        bool locked = trap == LOCK_LOCKED || trap == LOCK_JAMMED;
-        EXPECT_EQ(j[chest_screen], locked ? LOCK_SET_UP : LOCK_CLOSED) << "lock kind " << trap;
-        EXPECT_EQ(j[chest_items_req], locked ? 0 : 1) << "lock kind " << trap;
-        EXPECT_EQ(j[cur_chest], c);
-    }
-    // A freed record is not used.
-    j[chest_screen] = 0;
-    chest[0].in_use = 0;
-    use_chest(0);
-    use_chest(-1);
-    use_chest(CHEST_COUNT);
-    EXPECT_EQ(j[chest_screen], 0);
-}
-
 TEST_F(ChestContents, AnEmptiedDeleteWhenEmptyChestLeavesAtOnce)
 {
     int c = add_chest(3, 30, 40, LOCK_DELETE_WHEN_EMPTY);

@@ -56,23 +56,6 @@ TEST_F(LockPuzzle, TheTrapIsSetInTheBarsLastTwentyFrames)
     EXPECT_GT(kinds, 10);
 }
 
-TEST_F(LockPuzzle, TheSameLockStartsItsDiscsAlike)
-{
-    int c = add_chest(0, 10, 10, LOCK_LOCKED, 8);
-    use_chest(c);
-    frame();
-    float first[LOCK_DISCS];
-    for (int i = 0; i < LOCK_DISCS; i++) {
-        first[i] = f[disc_angle + i];
-        EXPECT_GE(first[i], 0.0f);
-        EXPECT_LT(first[i], 6.3f);
-    }
-    j[chest_screen] = 0;
-    use_chest(c);
-    frame();
-    for (int i = 0; i < LOCK_DISCS; i++) EXPECT_EQ(f[disc_angle + i], first[i]);
-}
-
 TEST_F(LockPuzzle, ADiscAtThePickIsCaughtInTheFirstTurningFrame)
 {
     int c = add_chest(0, 10, 10, LOCK_LOCKED, 3);
