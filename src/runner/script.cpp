@@ -198,19 +198,18 @@ bool parse_line(const std::string &line, const std::string &where, const std::st
         op.path = join_path(base, w[1]);
         ops.push_back(op);
     } else if (cmd == "expect" || cmd == "until" || cmd == "while") {
-        // expect j|f SLOT OP VALUE, expect crt N FIELD OP VALUE, expect stack N
-        // count OP VALUE (live items listed in item stack N); until takes the
+        // expect j|f SLOT OP VALUE, expect crt N FIELD OP VALUE; until takes the
         // same condition and the most frames to wait for it; while repeats the
         // lines up to its end as long as the condition holds, for at most that
         // many frames.
         bool until = cmd != "expect";
+        // expect stack N count: the live items listed in item stack N.
         size_t at = w.size() > 1 && (w[1] == "crt" || w[1] == "stack") ? 3 : 2;   // where the slot or field name stands
-        if (w.size() != at + 3 + (until ? 1 : 0) ||
-            (w[1] != "j" && w[1] != "f" && w[1] != "crt" && w[1] != "stack"))
+        if (w.size() != at + 3 + (until ? 1 : 0) || (w[1] != "j" && w[1] != "f" && w[1] != "crt" && w[1] != "stack"))
             return fail_parse(where, until ? "until|while j|f NAME OP VALUE FRAMES | until|while crt N FIELD OP VALUE FRAMES"
                                            : "expect j|f NAME OP VALUE | expect crt N FIELD OP VALUE");
         Op op = make(cmd == "until" ? OP_UNTIL : cmd == "while" ? OP_WHILE : OP_EXPECT, where);
-        op.source = w[1] == "j" ? SRC_J : w[1] == "f" ? SRC_F : w[1] == "crt" ? SRC_CRT : SRC_STACK;
+        op.source = w[1] == "j" ? SRC_J : w[1] == "f" ? SRC_F : w[1] == "stack" ? SRC_STACK : SRC_CRT;
         if (op.source == SRC_STACK) {
             if (!to_int(w[2], op.b) || op.b < 0 || op.b >= ISTK_COUNT || w[at] != "count")
                 return fail_parse(where, "stack: a stack 0..9 and count");
@@ -305,7 +304,11 @@ double value_of(const Op &op)
 {
     if (op.source == SRC_F) return f[op.a];
     if (op.source == SRC_CRT) return crt_field(CRT[op.b], op.a);
-    if (op.source == SRC_STACK) return istk_count(op.b);
+    if (op.source == SRC_STACK) {
+        int n = 0;
+        for (int e : ISTK[op.b].item) n += e >= 0 && e < ITEM_COUNT && ITEM[e].in_use == ITEM_LIVE;
+        return n;
+    }
     return j[op.a];
 }
 
