@@ -135,6 +135,10 @@ void do_sht()
     }
 }
 
+// The rotated missiles are 32 x 32 pictures centred on the missile: a square of
+// that side has this half-diagonal.
+constexpr float SHOT_TEX_R = 22.6f;
+
 void draw_sht()
 {
     int x = (int)(f[sht_x] - (float)j[cam_x]), y = (int)(f[sht_y] - (float)j[cam_y]);
@@ -144,19 +148,13 @@ void draw_sht()
     case 0: j_line((int)(x - 8 * dx), (int)(y - 8 * dy), (int)(x + 8 * dx), (int)(y + 8 * dy), 81); break;
     case 1: draw_bmp((fc / 4) % 4, 4, x - 10, y - 10, 1, 0); break;
     case 2: draw_bmp((fc / 4) % 4 + 4, 4, x - 10, y - 10, 1, 0); break;
-    case 3:
-        // Turned to the flight angle get_A(dx, dy) once rotated drawing comes (draw_rottex).
-        draw_bmp(16, 4, x - 10, y - 10, 1, 0);
-        break;
+    case 3: draw_rottex(16, 4, (float)x, (float)y, SHOT_TEX_R, get_A(dx, dy), 0, 0, 0); break;
     case 4:
         draw_bmp(fc % 3 + 397, 6, x - 16, y - 16, 1, 128);
         draw_bmp(fc % 7 + 390, 6, x - 12, y - 12, 1, 0);
         break;
     case 5: draw_bmp(366, 6, x - 4, y - 4, 1, 0); break;
-    case 6:
-        // Spun by (frame_count mod 20) * 2 + 50 once rotated drawing comes (draw_rottex).
-        draw_bmp(19, 4, x - 10, y - 10, 1, 0);
-        break;
+    case 6: draw_rottex(19, 4, (float)x, (float)y, SHOT_TEX_R, (float)((fc % 20) * 2 + 50), 0, 0, 0); break;
     default: break;
     }
 }

@@ -50,9 +50,10 @@ void ob_check(int level, int ox, int oy, int kind, int index, int side)
     crt_rec &k = CRT[lc];
 
     if (clicked_in_view()) {
-        // The object picture under the pointer is looked for here (select_ls);
-        // until then the cell under the pointer names the object.
-        if (j[mouse_cell] == ox + MAP_W * oy) {
+        // The object drawn under the pointer, or else the cell under it.
+        int picked = select_ls();
+        if (picked < 0) picked = j[mouse_cell];
+        if (picked == ox + MAP_W * oy) {
             if (k.x == ax && k.y == ay) {
                 j[ob_kind] = kind;
                 j[ob_state] = 1;
@@ -82,20 +83,7 @@ void use_obs()
     switch (j[ob_kind]) {
     case OB_DOOR_TO_6: make_level(1, 6, 36, 81); break;
     case OB_DOOR_TO_4: make_level(1, 4, 89, 78); break;
-    case OB_CHEST: {
-        int i = j[ob_index];
-        if (i < 0 || i >= CHEST_COUNT || !chest[i].in_use) break;
-        int id = chest[i].chest_id;
-        if (id < 0 || id >= CHEST_STATE_BYTES) break;
-        j[cur_chest] = i;
-        // A chest opened for the first time loses its unlikely items here
-        // (remove_unlikely_items).
-        chest_state[id] = CHEST_OPENED;
-        int lock = chest[i].trap_state;
-        if (lock == 1 || lock == 2) j[chest_screen] = 1;
-        else if (lock == 0 || lock == 3) j[chest_items_req] = 1;
-        break;
-    }
+    case OB_CHEST: use_chest(j[ob_index]); break;
     default: break;
     }
 }

@@ -70,5 +70,52 @@ int new_chest_n();              // the lowest free record, -1 when the table is 
 void delete_empty_chests();     // the clean-up when a level is built; idle in the editor
 void load_lev_chests();         // puts the current level's chests on the map
 int chest_of_level(int id, int level);   // 1 when id is one of level's 50 chest ids
+int new_chest_id();             // lowest free id of the current level, -1 when all 50 are taken
+int get_chest_from_id(int id);  // the live record with that id (the last of several), -1 none
+int get_num_lev_chests();       // live chests of the current level
+// The editor's five counts of the chest table, one line every 10 view pixels.
+void display_chest_information(int x, int y);
+
+// Lock kinds (trap_state).
+enum {
+    LOCK_NONE = 0,
+    LOCK_LOCKED = 1,
+    LOCK_JAMMED = 2,
+    LOCK_DELETE_WHEN_EMPTY = 3,   // unlocked, and gone from the map once emptied
+};
+
+// -- the open chest's contents ----------------------------------------------------------
+void remove_unlikely_items(int c);   // each item stays with its own chance
+void new_chest_item(int c, int type, int seed);   // into the first empty slot; none free: nothing
+void load_chest_items();        // the open chest's items into stack 7
+int chest_space();              // slots left for items put into the open chest
+void delete_chest_items();      // writes what is left in stack 7 back into the open chest
+void update_empty_chest_ls();   // an emptied "(Delete when empty)" chest leaves the map
+// The party uses chest record c: the lock puzzle for a locked or jammed chest,
+// straight to the contents otherwise.
+void use_chest(int c);
+void chest_main();              // per frame: the contents, then the lock puzzle
+
+// -- the lock puzzle ---------------------------------------------------------------------
+// chest_screen states.
+enum {
+    LOCK_CLOSED = 0,
+    LOCK_SET_UP = 1,
+    LOCK_COVER = 2,          // cover on the dial: click it, or close
+    LOCK_COVER_OPENING = 3,
+    LOCK_SET_PICK = 4,       // set the pick's angle, then start
+    LOCK_TURNING = 5,        // a disc turns towards the pick
+    LOCK_CAUGHT = 6,         // a caught disc swings out
+    LOCK_CLOSING_UP = 7,     // the remaining discs close up
+    LOCK_DECIDE = 8,         // force the lock, or close
+    LOCK_RESULT = 9,         // the outcome is shown: close
+};
+// Lock outcomes (lock_outcome).
+enum { LOCK_NO_OUTCOME = 0, LOCK_OPENED = 1, LOCK_FAILED = 2, LOCK_HAS_JAMMED = 3 };
+// lock_trap values.
+enum { TRAP_RUNNING = 0, TRAP_STOPPED = 1, TRAP_FIRED = 2, TRAP_ALL_CAUGHT = 3 };
+
+void do_lock();                 // one frame of the lock puzzle while chest_screen is not 0
+float lock_chance();            // percent chance that forcing opens the lock now
 
 }  // namespace hm

@@ -5,6 +5,7 @@
 
 #include "battle/battle.h"
 #include "battle/panels.h"
+#include "chests/chests.h"
 #include "core/core.h"
 #include "core/settings.h"
 #include "data/data.h"
@@ -96,7 +97,7 @@ void cell_readout()
 {
     if (!keyr[K_C]) return;
     wrt(5, 5, 400, 0, 4, 17, 0, 1, 2, j[mouse_cell] % MAP_W, j[mouse_cell] / MAP_W);
-    // The chest table's counts follow here (display_chest_information(5, 25)).
+    display_chest_information(5, 25);
 }
 
 void start_play_music()
@@ -168,7 +169,7 @@ int play_frame(int &exit_code)
     if (j[lev_up_show] == 0) exp_and_items();
     npc_stuff1();
     show_messages();
-    // The chests run here (chest_main).
+    chest_main();
     skills_main();
     attributes_main();
     skill_stats();

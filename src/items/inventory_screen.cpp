@@ -60,16 +60,6 @@ bool listed(int stack, int item)
 
 int weight(int item) { return ITEM[item].atv[ATV_WEIGHT]; }
 
-// Room left in the open chest (the chest code's chest_space): 20 slots less
-// its live temporary copies.
-int room_in_chest()
-{
-    int n = CHEST_SLOTS;
-    for (int k = 0; k < ITEM_COUNT; k++)
-        if (ITEM[k].in_use == ITEM_LIVE && ITEM[k].origin == ORIGIN_CHEST) n--;
-    return n;
-}
-
 bool delete_when_empty()
 {
     int c = j[cur_chest];
@@ -83,7 +73,7 @@ bool action_possible(int stack, int item)
     switch (stack) {
     case STK_LOOT:
     case STK_CHEST: return weight(item) <= weight_left() && istk_free_entry(STK_INVENTORY) >= 0;
-    case STK_CHEST_PUT: return room_in_chest() > 0 && istk_free_entry(STK_CHEST) >= 0;
+    case STK_CHEST_PUT: return chest_space() > 0 && istk_free_entry(STK_CHEST) >= 0;
     case STK_FIT_SLOT: return !j[battle_on] && check_attributes(j[eqp_member], item);
     case STK_BELT_PICK: return true;
     case STK_USABLE: return true;

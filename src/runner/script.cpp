@@ -23,7 +23,7 @@ namespace {
 
 enum OpKind {
     OP_KEY, OP_BUTTON, OP_MOVE, OP_FRAMES, OP_SHOT, OP_SAVE, OP_EXPECT, OP_UNTIL, OP_SEED, OP_LEVEL,
-    OP_GIVE, OP_JOIN, OP_EXP, OP_POINT_CELL, OP_POINT_CRT, OP_POINT_BUTTON, OP_PRINT, OP_SETTLE,
+    OP_GIVE, OP_JOIN, OP_EXP, OP_POINT_CELL, OP_POINT_CRT, OP_POINT_LS, OP_POINT_BUTTON, OP_PRINT, OP_SETTLE,
     OP_WHILE, OP_END, OP_SET
 };
 
@@ -273,15 +273,18 @@ bool parse_line(const std::string &line, const std::string &where, const std::st
         ops.push_back(op);
     } else if (cmd == "point") {
         // point C R: the pointer onto a map cell as the view shows it now;
-        // point crt N: onto a part of creature N that picks it.
+        // point crt N: onto a part of creature N that picks it;
+        // point ls C R: onto a pixel of the object on cell (C, R) that picks it.
         if (w.size() == 3 && w[1] == "crt" && to_int(w[2], n)) {
             ops.push_back(make(OP_POINT_CRT, where, n));
+        } else if (w.size() == 4 && w[1] == "ls" && to_int(w[2], x) && to_int(w[3], y)) {
+            ops.push_back(make(OP_POINT_LS, where, x, y));
         } else if (w.size() == 2 && w[1] == "button") {
             ops.push_back(make(OP_POINT_BUTTON, where));
         } else if (w.size() == 3 && to_int(w[1], x) && to_int(w[2], y)) {
             ops.push_back(make(OP_POINT_CELL, where, x, y));
         } else {
-            return fail_parse(where, "point COLUMN ROW | point crt N | point button");
+            return fail_parse(where, "point COLUMN ROW | point crt N | point ls COLUMN ROW | point button");
         }
         ops.push_back(make(OP_FRAMES, where, 1));
     } else if (cmd == "settle") {
@@ -356,14 +359,11 @@ bool cell_on_screen(int c, int r, int &sx, int &sy)
     return true;
 }
 
-// A screen point in the view where the pointer picks creature c, nearest the
-// middle of its body; false when no point does.
-bool creature_on_screen(int c, int &sx, int &sy)
+// The screen point in the view nearest (ax, ay) where the pointer would pick
+// what `picks` looks for; false when no point within 48 pixels does.
+template <typename Picks>
+bool pointer_search(int ax, int ay, Picks picks, int &sx, int &sy)
 {
-    if (c < 0 || c >= CRT_COUNT || !CRT[c].in_use || !CRT[c].shown) return false;
-    const crt_rec &k = CRT[c];
-    int ax = view_x(k.x, k.y) + 50 + k.draw_dx;
-    int ay = view_y(k.y) + 34 + k.draw_dy - 16;
     int keep_x = j[mouse_x], keep_y = j[mouse_y];
     bool found = false;
     for (int ring = 0; ring < 48 && !found; ring++)
@@ -374,7 +374,7 @@ bool creature_on_screen(int c, int &sx, int &sy)
                 if (x < VIEW_X + 2 || y < VIEW_Y + 2 || x > VIEW_X + VIEW_W - 3 || y > VIEW_Y + VIEW_H - 3) continue;
                 j[mouse_x] = x;
                 j[mouse_y] = y;
-                if (sellect_crt() == c) {
+                if (picks()) {
                     sx = x;
                     sy = y;
                     found = true;
@@ -383,6 +383,26 @@ bool creature_on_screen(int c, int &sx, int &sy)
     j[mouse_x] = keep_x;
     j[mouse_y] = keep_y;
     return found;
+}
+
+// A screen point in the view where the pointer picks creature c, nearest the
+// middle of its body; false when no point does.
+bool creature_on_screen(int c, int &sx, int &sy)
+{
+    if (c < 0 || c >= CRT_COUNT || !CRT[c].in_use || !CRT[c].shown) return false;
+    const crt_rec &k = CRT[c];
+    int ax = view_x(k.x, k.y) + 50 + k.draw_dx;
+    int ay = view_y(k.y) + 34 + k.draw_dy - 16;
+    return pointer_search(ax, ay, [c] { return sellect_crt() == c; }, sx, sy);
+}
+
+// A screen point on the object of cell (c, r) where the pointer picks it,
+// nearest the middle of the cell's object place.
+bool object_on_screen(int c, int r, int &sx, int &sy)
+{
+    if (!cell_ok(c, r)) return false;
+    int cell = c + MAP_W * r;
+    return pointer_search(view_x(c, r) + VIEW_X + 30, view_y(r), [cell] { return select_ls() == cell; }, sx, sy);
 }
 
 // Nothing walks, strikes, dies or flies, in battle or out of it.
@@ -480,9 +500,12 @@ void run(const Op &op)
         wait_frames = 1;   // a body that lets no frame pass still cannot spin
         break;
     case OP_POINT_CELL:
-    case OP_POINT_CRT: {
+    case OP_POINT_CRT:
+    case OP_POINT_LS: {
         int x = 0, y = 0;
-        bool seen = op.kind == OP_POINT_CELL ? cell_on_screen(op.a, op.b, x, y) : creature_on_screen(op.a, x, y);
+        bool seen = op.kind == OP_POINT_CELL ? cell_on_screen(op.a, op.b, x, y)
+                    : op.kind == OP_POINT_LS ? object_on_screen(op.a, op.b, x, y)
+                                             : creature_on_screen(op.a, x, y);
         if (!seen) {
             std::fprintf(stderr, "%s -- not in the view\n", op.where.c_str());
             failures++;

@@ -135,6 +135,9 @@ std::vector<uint8_t> archive_buf;
 
 }  // namespace
 
+const uint16_t *shade_slice(int shade) { return slice(shade); }
+uint16_t blend_px(uint16_t back, uint16_t fore, int a) { return blend(back, fore, a); }
+
 void draw_grnd(int n, int g, int x, int y) { draw_tile(n, g, x, y, false, nullptr); }
 void draw_grnd2(int n, int g, int x, int y) { draw_tile(n, g, x, y, true, nullptr); }
 void draw_rf(int n, int g, int x, int y, int shade) { draw_tile(n, g, x, y, false, slice(shade)); }
@@ -320,13 +323,11 @@ int rising_fade(int t, int from) { return t <= from ? 1 : (t - from) * 12 + 3; }
 void creature_overlays(const crt_rec &c, int x, int y, int w)
 {
     if (c.type == 12) {
-        // A flickering rotating square: draw_rottex(18, 4, x + 10, y + 10, r, (frame_count
-        // mod 64) / 10.0, 2, 0, alpha) once rotated drawing comes.  Its two rolls are made
-        // now, so that every draw from the generator after them stays the same.
+        // A flickering ring of runes turning over the sprite.
         int r = random() % 8 + 18;
         int alpha = random() % 200 + 20;
-        (void)r;
-        (void)alpha;
+        draw_rottex(18, 4, (float)(x + 10), (float)(y + 10), (float)r, (float)(j[frame_count] % 64) / 10.0f, 2, 0,
+                    alpha);
     }
     if (c.type == 13) draw_bmp(j[frame_count] % 10 + 400, 6, x, y - 10, c.facing, 0);
     int cx = x + w / 2;

@@ -129,6 +129,34 @@ void draw_bmp_scr(int n, int g, int x, int y, int dir);   // screen coordinates,
 void lpix(int x, int y, int c);
 void j_line(int x1, int y1, int x2, int y2, int c);
 void fscr();    // the view to the screen, with this frame's flash
+
+// Colour helpers of the drawing code: slice `shade` of the colour table (clamped),
+// and a see-through pixel, each channel (back * a + fore * (255 - a)) >> 8.
+const uint16_t *shade_slice(int shade);
+uint16_t blend_px(uint16_t back, uint16_t fore, int a);
+
+// -- textured quads: pictures laid on rotated squares --------------------------------
+// A triangle corner: view pixel (x, y) showing texture point (u, v), column and row.
+struct tex_vert {
+    int x, y, u, v;
+};
+// A raw picture as a texture: w x h palette indices, top row first.
+struct tex_image {
+    const uint8_t *px;
+    int w, h;
+};
+// clip 0 is the whole view, 1 the lock's dial window (columns and rows 36..163);
+// alpha 0 writes, otherwise blends as blend_px.  Back-facing triangles are skipped.
+void draw_tmap(tex_vert p1, tex_vert p2, tex_vert p3, const tex_image &img, int shade, int clip, int alpha);
+void tmap(int pic, int group, int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4, int shade, int clip,
+          int alpha);
+// Picture (pic, group) on a square of half-diagonal r centred on (cx, cy), its top
+// edge facing `angle` (radians, 0 to the right, growing clockwise on the screen).
+void draw_rottex(int pic, int group, float cx, float cy, float r, float angle, int shade, int clip, int alpha);
+
+// -- object picking -------------------------------------------------------------------
+int select_ls();                                // cell of the object under the pointer, -1 none
+int get_ls_pix(int pic, int group, int px, int py);   // 1 when that pixel of the object shows
 void fscr2();   // the static screen to the screen, edges darkened
 
 // -- the scene, the camera and the roofs --------------------------------------------

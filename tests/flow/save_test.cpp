@@ -90,10 +90,16 @@ TEST_F(Saves, ASaveWrittenAfterFramesOfPlayRestoresTheState)
     ASSERT_GT(f[cam_vx], 0.0f);
     const std::string before = snapshot();
     ASSERT_EQ(write_save("mid.cha", 1), 0);
-    // The layout with its four chest records, then the block with the place.
+    // The layout with the chest table up to its last live record (the village's
+    // chests), then the block with the place.
+    size_t records = 0;
+    for (int i = 0; i < CHEST_COUNT; i++)
+        if (chest[i].in_use) records = (size_t)i + 1;
+    EXPECT_GE(records, 2u);
     const std::string file = read_file("mid.cha");
-    ASSERT_GT(file.size(), (size_t)SAVE_BYTES + 4 * sizeof(chest_rec));
-    EXPECT_EQ(file.compare(SAVE_BYTES + 4 * sizeof(chest_rec), 4, "HMXB"), 0);
+    const size_t described = (size_t)SAVE_BYTES + records * sizeof(chest_rec);
+    ASSERT_GT(file.size(), described);
+    EXPECT_EQ(file.compare(described, 4, "HMXB"), 0);
     ASSERT_EQ(make_new_state(), 0);
     ASSERT_EQ(read_save("mid.cha"), 1);
     EXPECT_EQ(std::memcmp(j, before.data(), 4000), 0);

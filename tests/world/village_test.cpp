@@ -158,6 +158,42 @@ TEST_F(Village, TheYardHoldsTwoChestsAndWhatTheStoryClears)
     for (const auto &p : YARD_BARRED) EXPECT_EQ(ls[cell(p[0], p[1])], 0) << "open until the story bars " << p[0] << ", " << p[1];
 }
 
+TEST_F(Village, ChestsWithLocksOfRisingDifficultyStandWhereTheHeroCanReachThem)
+{
+    std::vector<bool> seen = reach(26, 78);
+    int locked = 0, unlocked = 0, jammed = 0, vanishing = 0, hardest = 0;
+    bool discs[LOCK_DISCS + 1] = {};
+    for (int k = 0; k < CHEST_COUNT; k++) {
+        const chest_rec &c = chest[k];
+        if (!c.in_use || !chest_of_level(c.chest_id, 4)) continue;
+        std::string which = "chest " + std::to_string(c.chest_id);
+        EXPECT_EQ(ls[cell(c.x, c.y)], c.chest_pic) << which;
+        EXPECT_GE(c.face_side, 1) << which;
+        EXPECT_LE(c.face_side, 4) << which;
+        const int side[5][2] = {{0, 0}, {-1, 0}, {1, 0}, {0, -1}, {0, 1}};
+        int ax = c.x + side[c.face_side][0], ay = c.y + side[c.face_side][1];
+        EXPECT_TRUE(open(ax, ay) && seen[cell(ax, ay)]) << which << " is used from " << ax << ", " << ay;
+        EXPECT_NE(c.item_types[0], -1) << which << " holds something";
+        EXPECT_GE(c.n_discs, 1) << which;
+        EXPECT_LE(c.n_discs, LOCK_DISCS) << which;
+        unlocked += c.trap_state == LOCK_NONE;
+        locked += c.trap_state == LOCK_LOCKED;
+        jammed += c.trap_state == LOCK_JAMMED;
+        vanishing += c.trap_state == LOCK_DELETE_WHEN_EMPTY;
+        if (c.trap_state == LOCK_LOCKED) {
+            discs[c.n_discs] = true;
+            // More discs, and a shorter fuse.
+            if (c.n_discs > hardest) hardest = c.n_discs;
+        }
+    }
+    EXPECT_GE(locked, 3);
+    EXPECT_GE(unlocked, 1);
+    EXPECT_GE(jammed, 1);
+    EXPECT_GE(vanishing, 3);
+    EXPECT_TRUE(discs[2] && discs[4] && discs[6]);
+    EXPECT_EQ(hardest, 6);
+}
+
 TEST_F(Village, EveryHouseIsOneRoofAreaThatLiftsAloneWhenEntered)
 {
     std::vector<std::vector<int>> areas = roof_areas();
