@@ -136,6 +136,7 @@ int play_frame(int &exit_code)
     clear_roof();
 
     if (keyr[K_ESC] == EDGE_RELEASED || plat_close_requested()) exit_code = EXIT_QUIT;
+    if (keyr[K_TAB] == EDGE_RELEASED) wmap_from_play();
     arrow_keys();
     // The editor's keys are read here (editor_controls).
     if (keyr[K_SPACE] == EDGE_RELEASED) j[grid_on] = j[grid_on] == 1 ? 0 : 1;
