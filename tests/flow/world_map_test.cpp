@@ -168,5 +168,32 @@ TEST_F(WorldMap, ThePictureLoadsBottomRowFirstAndAShortFileKeepsTheOld)
     EXPECT_EQ(swad[0], 7);
 }
 
+TEST_F(WorldMap, TabLeavesBattlesConversationsTheLockAndTheEditorAlone)
+{
+    ASSERT_EQ(make_new_state(), 0);
+    make_level(1, 4, 30, 70);
+    CRT[leader_crt()].x = 31;   // he has walked a step since
+    // A record no level entry makes: the map, were it opened, would free it.
+    const int stray = CRT_COUNT - 1;
+    hl_request_close();
+    for (int slot : {battle_on, loot_state, talk_state, chest_screen, chest_busy, editor_on}) {
+        CRT[stray].in_use = 1;
+        j[slot] = 1;
+        wmap_from_play();
+        EXPECT_EQ(CRT[stray].in_use, 1) << "slot " << slot;
+        j[slot] = 0;
+    }
+    // On the bare map it opens, frees every creature, and the level is entered
+    // again with the leader where he stood.
+    f[wmap_x] = 123.0f;
+    wmap_from_play();
+    EXPECT_EQ(CRT[stray].in_use, 0);
+    ASSERT_GE(leader_crt(), 0);
+    EXPECT_EQ(CRT[leader_crt()].x, 31);
+    EXPECT_EQ(CRT[leader_crt()].y, 70);
+    EXPECT_EQ(j[level_no], 4);
+    EXPECT_FLOAT_EQ(f[wmap_x], 123.0f);
+}
+
 }  // namespace
 }  // namespace hm
