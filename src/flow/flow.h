@@ -128,7 +128,7 @@ void draw_pmarker(int x, int y);       // the marker at view (x, y), its arrow u
 void move_pmarker(int d);              // half a pixel forwards (1) or back (-1), sliding along edges
 void wmap_view_offset();               // wmap_cx and wmap_cy from the marker
 void wmap_main();                      // the screen, until Escape
-bool wmap_allowed();                   // Tab may open the map: no battle, talk, lock or editor
+bool wmap_allowed();                   // Tab may open the map: no battle, talk, lock, editor or box
 void wmap_from_play();                 // Tab in play: the map, then the level again at the leader's cell
 
 }  // namespace hm

@@ -166,8 +166,10 @@ void wmap_main()
 
 bool wmap_allowed()
 {
+    // A speech box or a level-up box waits for its click: re-entering the
+    // level under it would lose its place in the story.
     return !j[battle_on] && !j[loot_state] && !j[talk_state] && !j[chest_screen] && !j[chest_busy] &&
-           !j[editor_on] && leader_crt() >= 0;
+           !j[editor_on] && !j[mes_showing] && !j[lev_up_show] && leader_crt() >= 0;
 }
 
 void wmap_from_play()

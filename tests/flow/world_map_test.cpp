@@ -168,7 +168,7 @@ TEST_F(WorldMap, ThePictureLoadsBottomRowFirstAndAShortFileKeepsTheOld)
     EXPECT_EQ(swad[0], 7);
 }
 
-TEST_F(WorldMap, TabLeavesBattlesConversationsTheLockAndTheEditorAlone)
+TEST_F(WorldMap, TabLeavesBattlesConversationsTheLockTheEditorAndSpeechAlone)
 {
     ASSERT_EQ(make_new_state(), 0);
     make_level(1, 4, 30, 70);
@@ -176,7 +176,7 @@ TEST_F(WorldMap, TabLeavesBattlesConversationsTheLockAndTheEditorAlone)
     // A record no level entry makes: the map, were it opened, would free it.
     const int stray = CRT_COUNT - 1;
     hl_request_close();
-    for (int slot : {battle_on, loot_state, talk_state, chest_screen, chest_busy, editor_on}) {
+    for (int slot : {battle_on, loot_state, talk_state, chest_screen, chest_busy, editor_on, mes_showing, lev_up_show}) {
         CRT[stray].in_use = 1;
         j[slot] = 1;
         wmap_from_play();

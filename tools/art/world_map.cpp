@@ -26,6 +26,7 @@ constexpr place NORTH_WOOD = {470, 252};
 const std::vector<place> ROAD_WEST = {{492, 300}, {440, 300}, {384, 288}, {326, 268}, {262, 236}, {196, 210}};
 const std::vector<place> ROAD_NORTH = {{503, 290}, {498, 250}, {486, 196}, {468, 146}, {456, 100}};
 const std::vector<place> ROAD_EAST = {{512, 301}, {548, 304}, {596, 304}};
+const std::vector<place> ROAD_SOUTH = {{438, 300}, {424, 336}, {396, 372}, {384, 399}};
 const std::vector<place> RIVER = {{300, 40}, {322, 90}, {310, 140}, {342, 190}, {366, 240},
                                   {404, 290}, {446, 338}};
 
@@ -75,7 +76,8 @@ float height(float x, float y)
 
 uint8_t terrain_at(float x, float y)
 {
-    float road = std::min({to_line(ROAD_WEST, x, y), to_line(ROAD_NORTH, x, y), to_line(ROAD_EAST, x, y)});
+    float road = std::min({to_line(ROAD_WEST, x, y), to_line(ROAD_NORTH, x, y), to_line(ROAD_EAST, x, y),
+                           to_line(ROAD_SOUTH, x, y)});
     float coast = coast_x(y);
     if (x > coast) return WM_WATER;
     if (road < 1.6f) return WM_ROAD;
@@ -121,7 +123,9 @@ uint8_t ground_colour(const std::vector<uint8_t> &t, int x, int y)
         return ramp_dither(pal::WATER, b, x, y);
     }
     case WM_MOUNTAIN: {
-        float h = height(fx, fy), lit_b = 0.45f + relief(fx, fy, 9) + grain * 0.1f;
+        float h = height(fx, fy), lit_b = 0.36f + relief(fx, fy, 11) + grain * 0.1f;
+        // The range darkens towards its foot, where the hills begin.
+        if (cls(t, x, y + 3) != WM_MOUNTAIN || cls(t, x + 3, y) != WM_MOUNTAIN) lit_b -= 0.15f;
         if (h > 0.62f && fy < 45) return ramp_dither(pal::BONE, 0.7f + relief(fx, fy, 6), x, y);
         return ramp_dither(pal::STONE, lit_b, x, y);
     }
@@ -163,7 +167,7 @@ void paint_trees(canvas &c, const std::vector<uint8_t> &t)
     for (const place &p : trees) {
         float rad = 2.6f + noise(p.x, p.y, 3, 63) * 1.4f;
         ellipse(c, p.x + 1, p.y + 1.5f, rad, rad * 0.8f, pal::INK, -0.3f);
-        ellipse(c, p.x, p.y, rad, rad * 0.9f, pal::FOLIAGE, -0.12f);
+        ellipse(c, p.x, p.y, rad, rad * 0.9f, pal::FOLIAGE, -0.2f);
     }
 }
 
@@ -176,7 +180,7 @@ void paint_fields(canvas &c, const std::vector<uint8_t> &t)
             float d = blob(VILLAGE, 95, 60, (float)x, (float)y, 91);
             if (d > 1 || d < 0.3f) continue;
             int fx = (x + (y / 14) * 9) / 16, fy = y / 14;
-            uint32_t kind = (uint32_t)(fx * 73856093 ^ fy * 19349663) % 5;
+            uint32_t kind = ((uint32_t)fx * 73856093u ^ (uint32_t)fy * 19349663u) % 5;
             if ((x + (y / 14) * 9) % 16 == 0 || y % 14 == 0) {
                 c.set(x, y, pal::FOLIAGE[2]);   // hedges
                 continue;
@@ -290,6 +294,7 @@ canvas world_picture(const std::vector<uint8_t> &t)
     label(c, (int)RUINS.x, (int)RUINS.y + 12, "Ruins");
     label(c, (int)MINE.x + 2, (int)MINE.y + 7, "Mine");
     label(c, 612, 180, "Sea");
+    label(c, (int)NORTH_WOOD.x - 4, (int)NORTH_WOOD.y - 26, "North Wood");
     return c;
 }
 
