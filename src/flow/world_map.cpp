@@ -143,7 +143,7 @@ void wmap_main()
         eqp_controls();
         stats_controls();
         istk_controls();
-        for (int i = 0; i < 50; i++) std::memset(vs, VIEW_FILL, sizeof(uint16_t) * VIEW_W * VIEW_H);
+        std::memset(vs, VIEW_FILL, sizeof(uint16_t) * VIEW_W * VIEW_H);
         mouse_stuff();
         if (keyr[K_P] == EDGE_RELEASED) p_scr();
         if (keyr[K_LEFT] == EDGE_HELD) f[wmap_dir] -= TURN;
