@@ -152,6 +152,7 @@ int play_frame(int &exit_code)
     clear_roof();
 
     if (plat_close_requested() || progress_keys()) exit_code = EXIT_QUIT;
+    if (keyr[K_TAB] == EDGE_RELEASED) wmap_from_play();
     arrow_keys();
     // The editor's keys are read here (editor_controls).
     if (keyr[K_SPACE] == EDGE_RELEASED) j[grid_on] = j[grid_on] == 1 ? 0 : 1;

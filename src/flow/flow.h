@@ -175,4 +175,23 @@ void load_strbg(int p);  // lays picture p of group 7 over the background, 0 see
 int continue_game(int first, int sel);   // draws the list; the last name drawn, first - 1 none
 void title_note(int note);   // shows one of the title's notes for a few seconds; -1 none
 
+
+// -- the world map --------------------------------------------------------------------
+// The land as a 640 x 400 picture ("wmap10.bmp") with a terrain class per pixel
+// ("wmap10.txt", two characters a pixel); classes 1 (water) and 2 (mountains) block.
+constexpr int WMAP_NO = 10;            // the world map the screen shows
+constexpr int WMAP_W = 640;
+constexpr int WMAP_H = 400;
+constexpr int WMAP_ARROW = 23;         // palette index of the marker's heading arrow
+
+void load_wmap(int n);                 // the picture into swad; a missing or short file keeps it
+int get_wmp(int n, int x, int y);      // terrain class; 1 off the map, 0 without a usable file
+void draw_wmap(int cx, int cy);        // the 400 x 240 window at (cx, cy), clamped to 239 and 159
+void draw_pmarker(int x, int y);       // the marker at view (x, y), its arrow unless I is held
+void move_pmarker(int d);              // half a pixel forwards (1) or back (-1), sliding along edges
+void wmap_view_offset();               // wmap_cx and wmap_cy from the marker
+void wmap_main();                      // the screen, until Escape
+bool wmap_allowed();                   // Tab may open the map: no battle, talk, lock, editor or box
+void wmap_from_play();                 // Tab in play: the map, then the level again at the leader's cell
+
 }  // namespace hm

@@ -19,6 +19,7 @@
 #include "art/palette.h"
 #include "art/png.h"
 #include "art/scene.h"
+#include "art/world_map.h"
 #include "data/data.h"
 
 namespace art {
@@ -156,6 +157,10 @@ int run(int argc, char **argv)
         return 1;
     }
 
+    if (write_world_map(data_dir) != 0) {
+        std::fprintf(stderr, "hm_art: cannot write the world map into %s\n", data_dir.c_str());
+        return 1;
+    }
     clear_sources(bmp_dir);
     std::vector<std::pair<int, canvas>> by_group[hm::PIC_GROUPS];
     FILE *list = std::fopen((bmp_dir + "/manifest.txt").c_str(), "w");
