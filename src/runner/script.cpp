@@ -201,7 +201,8 @@ bool parse_line(const std::string &line, const std::string &where, const std::st
         // expect music FILE...: the piece playing is one of these ("none" for silence).
         if (w.size() < 3) return fail_parse(where, "expect music FILE...");
         Op op = make(OP_MUSIC, where);
-        for (size_t i = 2; i < w.size(); i++) op.path += " " + (w[i] == "none" ? std::string() : w[i]) + " ";
+        op.path = " ";   // " m3.mid m4.mid ": each name between spaces, none an empty one
+        for (size_t i = 2; i < w.size(); i++) op.path += (w[i] == "none" ? std::string() : w[i]) + " ";
         ops.push_back(op);
     } else if (cmd == "expect" || cmd == "until" || cmd == "while") {
         // expect j|f SLOT OP VALUE, expect crt N FIELD OP VALUE; until takes the

@@ -13,7 +13,6 @@
 // edge, on programs the freepats set has.
 #include <cstdio>
 #include <deque>
-#include <fstream>
 #include <functional>
 #include <sstream>
 #include <string>
@@ -278,16 +277,6 @@ void battle_two(composer &m)
     m.drum(drums, LOW_TOM, 96, [&](int b) { return fill(b) ? "............xxxx" : "................"; });
 }
 
-bool read_text(const std::string &path, std::string &text)
-{
-    std::ifstream in(path);
-    if (!in) return false;
-    std::stringstream all;
-    all << in.rdbuf();
-    text = all.str();
-    return true;
-}
-
 }  // namespace
 
 int main(int argc, char **argv)
@@ -303,7 +292,7 @@ int main(int argc, char **argv)
     } pieces[] = {{"m1", title}, {"m2", exploring}, {"m3", battle_one}, {"m4", battle_two}};
     for (const auto &p : pieces) {
         std::string path = scores + "/" + p.name + ".score", text, error;
-        if (!read_text(path, text)) {
+        if (!read_file(path, text)) {
             std::fprintf(stderr, "hm_music: cannot read %s\n", path.c_str());
             return 1;
         }

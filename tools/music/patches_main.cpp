@@ -7,8 +7,6 @@
 // Without the freepats index the game still runs, silent: allegro.cfg then says
 // so and names no patches.
 #include <cstdio>
-#include <fstream>
-#include <sstream>
 #include <string>
 
 #include "music/midi.h"
@@ -31,14 +29,12 @@ int main(int argc, char **argv)
     }
     std::string patch_dir = argv[2], run_dir = argv[3];
     std::string config = "# Allegro's settings for Hollowmere, written by the build\n[sound]\n";
-    std::ifstream in(argv[1]);
-    if (!in) {
+    std::string text;
+    if (!music::read_file(argv[1], text)) {
         std::fprintf(stderr, "hm_patches: %s is missing (install freepats): the game will be silent\n", argv[1]);
         config += "# no patch set was found when the game was built: install freepats and build again\n";
     } else {
-        std::stringstream text;
-        text << in.rdbuf();
-        std::string error, index = music::patch_index(text.str(), error);
+        std::string error, index = music::patch_index(text, error);
         if (!error.empty()) {
             std::fprintf(stderr, "hm_patches: %s: %s\n", argv[1], error.c_str());
             return 1;
