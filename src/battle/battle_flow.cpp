@@ -241,7 +241,8 @@ void battle()
         j[crtbox_on] = 1;
         j[istk_shown] = -1;
         new_flash(32, 64, 64, 64);
-        // The NPCs who join the battle come here (npc_join_in_battle, create_tmp_npc_p1crs).
+        npc_join_in_battle();
+        create_tmp_npc_p1crs();
         set_bat_grs();
         update_scr();
     }
@@ -447,8 +448,10 @@ void battle_end_chk()
         if (CRT[c].in_use && CRT[c].side == 2) return;
     for (int n = 0; n < NPC_COUNT; n++) {
         int c = npc_crt(n);
-        // Its character for the battle is let go here (delete_tmp_npc_p1cr).
-        if (c >= 0) CRT[c].side = 4;
+        if (c < 0) continue;
+        delete_tmp_npc_p1cr(n);
+        CRT[c].party_index = -1;
+        CRT[c].side = 4;
     }
     clear_battlefield();
     j[battle_spawner] = -1;

@@ -212,7 +212,7 @@ void crt_dies(int c)
     k.in_use = 0;
     int n = k.npc_index;
     if (n >= 0 && n < NPC_COUNT && npc[n].crt == c) {
-        // The NPC's character for the battle is let go here (delete_tmp_npc_p1cr).
+        delete_tmp_npc_p1cr(n);
         npc[n].dead = 1;
         npc[n].lev = -1;
     }

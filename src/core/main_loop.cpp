@@ -140,7 +140,7 @@ int play_frame(int &exit_code)
     // The editor's keys are read here (editor_controls).
     if (keyr[K_SPACE] == EDGE_RELEASED) j[grid_on] = j[grid_on] == 1 ? 0 : 1;
     if (keyr[K_P] == EDGE_RELEASED) p_scr();
-    // W sends NPC 2 on its walk here (npc_walk_to(2, 30, 52, 500, 1)).
+    if (keyr[K_W] == EDGE_RELEASED) npc_walk_to(2, 30, 52, 500, 1);
     edge_scroll();
     move_camera();
 
@@ -153,6 +153,7 @@ int play_frame(int &exit_code)
     if (j[lev_up_show] == 0) exp_and_items();
     // NPCs and messages, then chests and the skill and attribute screens
     // (chest_main, skills_main, attributes_main, skill_stats).
+    npc_stuff1();
     show_messages();
     do_lev_ups();
     draw_scraps();
@@ -169,7 +170,8 @@ int play_frame(int &exit_code)
     wait_frame(FRAME_MS);
     check_for_video_clear();
     fscr();
-    // The story runs here (events_main).
+    // The story runs here (events_main), and moves the NPCs it sent walking.
+    do_npc_walk();
     scraps();
     do_light_time(0);
     mouse_ptr();

@@ -47,7 +47,7 @@ int make_new_state()
 
     for (int n = 0; n < NPC_COUNT; n++)
         for (int16_t &seed : npc[n].item_seed) seed = (int16_t)(random() % NPC_SEEDS);
-    // The NPC files are read here, in this order: load_npc(2), 3, 4, 5, 6, then load_npc(1).
+    load_all_npcs();
 
     if (load_p1cr(0) != 0) return -1;
     equip_item(0, 0, new_item(0, STK_INVENTORY, 0, -1));

@@ -67,19 +67,6 @@ int room_in_chest()
     return n;
 }
 
-// What the NPC of the open shop asks (the shop code's npc_item_price): a
-// friendly NPC takes off up to half, an unfriendly one adds without limit.
-int asking_price(int item)
-{
-    long long p = calc_price(item);
-    int n = j[talk_npc];
-    long long a = n >= 0 && n < NPC_COUNT ? npc[n].attitude : 0;
-    if (a > 100) a = 100;
-    if (a > 0) a /= 2;
-    long long price = p - p * a / 100;
-    return price > INT_MAX ? INT_MAX : price < INT_MIN ? INT_MIN : (int)price;
-}
-
 bool delete_when_empty()
 {
     int c = j[cur_chest];
@@ -98,7 +85,7 @@ bool action_possible(int stack, int item)
     case STK_BELT_PICK: return true;
     case STK_USABLE: return true;
     case STK_SHOP:
-        return weight(item) <= weight_left() && asking_price(item) <= j[gold] &&
+        return weight(item) <= weight_left() && npc_item_price(j[talk_npc], item) <= j[gold] &&
                istk_free_entry(STK_INVENTORY) >= 0;
     default: return false;
     }
@@ -175,7 +162,7 @@ void put_in_chest(int item)
 
 void buy(int item)
 {
-    int price = asking_price(item);
+    int price = npc_item_price(j[talk_npc], item);
     ITEM[item].origin = ORIGIN_PLAIN;
     swap_item_istk(item, STK_SHOP, STK_INVENTORY);
     // The good leaves the NPC's list so that it is not offered again.

@@ -28,7 +28,7 @@ enum OpKind {
 };
 
 // What an expectation reads: a slot of j or f, or a field of a creature record.
-enum Source { SRC_J, SRC_F, SRC_CRT };
+enum Source { SRC_J, SRC_F, SRC_CRT, SRC_STACK };
 
 struct Op {
     OpKind kind;
@@ -210,13 +210,17 @@ bool parse_line(const std::string &line, const std::string &where, const std::st
         // lines up to its end as long as the condition holds, for at most that
         // many frames.
         bool until = cmd != "expect";
-        size_t at = w.size() > 1 && w[1] == "crt" ? 3 : 2;   // where the slot or field name stands
-        if (w.size() != at + 3 + (until ? 1 : 0) || (w[1] != "j" && w[1] != "f" && w[1] != "crt"))
+        // expect stack N count: the live items listed in item stack N.
+        size_t at = w.size() > 1 && (w[1] == "crt" || w[1] == "stack") ? 3 : 2;   // where the slot or field name stands
+        if (w.size() != at + 3 + (until ? 1 : 0) || (w[1] != "j" && w[1] != "f" && w[1] != "crt" && w[1] != "stack"))
             return fail_parse(where, until ? "until|while j|f NAME OP VALUE FRAMES | until|while crt N FIELD OP VALUE FRAMES"
                                            : "expect j|f NAME OP VALUE | expect crt N FIELD OP VALUE");
         Op op = make(cmd == "until" ? OP_UNTIL : cmd == "while" ? OP_WHILE : OP_EXPECT, where);
-        op.source = w[1] == "j" ? SRC_J : w[1] == "f" ? SRC_F : SRC_CRT;
-        if (op.source == SRC_CRT) {
+        op.source = w[1] == "j" ? SRC_J : w[1] == "f" ? SRC_F : w[1] == "stack" ? SRC_STACK : SRC_CRT;
+        if (op.source == SRC_STACK) {
+            if (!to_int(w[2], op.b) || op.b < 0 || op.b >= ISTK_COUNT || w[at] != "count")
+                return fail_parse(where, "stack: a stack 0..9 and count");
+        } else if (op.source == SRC_CRT) {
             if (!to_int(w[2], op.b) || op.b < 0 || op.b >= CRT_COUNT) return fail_parse(where, "crt: a creature 0..99");
             op.a = -1;
             for (int i = 0; i < CRT_FIELDS; i++)
@@ -304,6 +308,11 @@ double value_of(const Op &op)
 {
     if (op.source == SRC_F) return f[op.a];
     if (op.source == SRC_CRT) return crt_field(CRT[op.b], op.a);
+    if (op.source == SRC_STACK) {
+        int n = 0;
+        for (int e : ISTK[op.b].item) n += e >= 0 && e < ITEM_COUNT && ITEM[e].in_use == ITEM_LIVE;
+        return n;
+    }
     return j[op.a];
 }
 

@@ -96,15 +96,20 @@ int do_speech(int face, int num, int group, int colour, int style, int num1, int
         wrt(12, 30, 250, num, group, colour, style, 1, 0);
         if (name) wrt2(10, 12, NPC_NAME_LEN, 12, 0, 1, name);
     }
-    return box_button(W, H);
+    draw_box_button(W, H);
+    return box_button_clicked(W, H);
 }
 
-int box_button(int W, int H)
+void draw_box_button(int W, int H)
 {
     draw_bmp(BUTTON_PIC, IFC_GROUP, W + 4, H + 44, 1, 0);
     button_px = W + 12;
     button_py = H + 52;
     button_frame = j[frame_count];
+}
+
+int box_button_clicked(int W, int H)
+{
     int px = j[mouse_x] - VIEW_X, py = j[mouse_y] - VIEW_Y;
     if (j[lmb_down] && W + 4 < px && px < W + 20 && H + 44 < py && py < H + 60) {
         j[lmb_down] = 0;

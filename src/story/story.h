@@ -127,9 +127,10 @@ void draw_tbox(int x, int y, int w, int h, int style);
 // its continue button is clicked.
 int do_speech(int face, int num, int group, int colour, int style, int num1, int num2, int num3,
               const char *name);
-// Draws the continue button of a box W + 20 wide and H + 60 high at the view's
-// top left; 1, with the click used up, when it is clicked in this frame.
-int box_button(int W, int H);
+// The continue button of a box W + 20 wide and H + 60 high at the view's top
+// left; clicked is 1, with the click used up, when it is clicked in this frame.
+void draw_box_button(int W, int H);
+int box_button_clicked(int W, int H);
 // The view pixel in the middle of the button of the speech box or answer list drawn
 // in frame frame_count; 0 when none was drawn in it.
 int speech_button_at(int frame, int *px, int *py);

@@ -214,7 +214,7 @@ void make_level(int, int level, int x, int y)
     clear_creatures();
 
     load_level(level, 0);
-    // The level's NPCs are placed here (init_lev_npcs).
+    init_lev_npcs(level);
     update_grsc();
     load_lev_chests();
 

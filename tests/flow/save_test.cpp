@@ -49,11 +49,12 @@ protected:
 
 TEST_F(Saves, ANewGameStartsFromNothingAndIsSavedAsCreated)
 {
-    ITEM[7].in_use = p1cr[3].in_use = chest[9].in_use = npc[2].in_use = 1;
+    // NPC 0 has no file: only what the new game reads fills the NPC table.
+    ITEM[7].in_use = p1cr[3].in_use = chest[9].in_use = npc[0].in_use = 1;
     j[battle_stage] = 5;
     std::memset(chest_state, CHEST_DELETED, CHEST_STATE_BYTES);
     ASSERT_EQ(create("Wren"), 1);
-    EXPECT_FALSE(ITEM[7].in_use || p1cr[3].in_use || chest[9].in_use || npc[2].in_use || j[battle_stage]);
+    EXPECT_FALSE(ITEM[7].in_use || p1cr[3].in_use || chest[9].in_use || npc[0].in_use || j[battle_stage]);
     // Every chest id of every level unopened, every spawner armed.
     EXPECT_EQ(std::count(chest_state, chest_state + CHEST_STATE_BYTES, CHEST_UNOPENED), CHEST_STATE_BYTES);
     EXPECT_EQ(std::count(cspns, cspns + CSPNS_BYTES, 1), CSPNS_BYTES);
