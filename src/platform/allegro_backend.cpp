@@ -176,6 +176,9 @@ int plat_init_graphics()
 
 int plat_init_sound()
 {
+    // Allegro looks for its settings beside the program only; ours, naming the
+    // MIDI patch set, lie in the run directory with the rest of the content.
+    if (exists("allegro.cfg")) set_config_file("allegro.cfg");
     // A machine without a sound card still plays: fall back to silence.
     if (install_sound(DIGI_AUTODETECT, MIDI_AUTODETECT, nullptr) == 0) return 0;
     return install_sound(DIGI_NONE, MIDI_NONE, nullptr);

@@ -24,7 +24,7 @@ namespace {
 enum OpKind {
     OP_KEY, OP_BUTTON, OP_MOVE, OP_FRAMES, OP_SHOT, OP_SAVE, OP_EXPECT, OP_UNTIL, OP_SEED, OP_LEVEL,
     OP_GIVE, OP_JOIN, OP_EXP, OP_POINT_CELL, OP_POINT_CRT, OP_POINT_LS, OP_POINT_BUTTON, OP_PRINT, OP_SETTLE,
-    OP_WHILE, OP_END, OP_SET
+    OP_WHILE, OP_END, OP_SET, OP_MUSIC
 };
 
 // What an expectation reads: a slot of j or f, or a field of a creature record.
@@ -37,7 +37,7 @@ struct Op {
     int d = 0;                 // expect member: the skill entry of skillN
     Source source = SRC_J;     // expect, until and while: what they read (a the slot, or b the creature)
     size_t jump = 0;           // while: its end; end: its while
-    std::string cmp, path;     // expect's operator; file of shot and save
+    std::string cmp, path;     // expect's operator; file of shot and save; expect music: the pieces allowed
     double value = 0;          // expect's value
     std::string where;         // "file:line: text" for messages
 };
@@ -210,6 +210,13 @@ bool parse_line(const std::string &line, const std::string &where, const std::st
         if (w.size() != 2) return fail_parse(where, "shot|save FILE");
         Op op = make(cmd == "shot" ? OP_SHOT : OP_SAVE, where);
         op.path = join_path(base, w[1]);
+        ops.push_back(op);
+    } else if (cmd == "expect" && w.size() >= 2 && w[1] == "music") {
+        // expect music FILE...: the piece playing is one of these ("none" for silence).
+        if (w.size() < 3) return fail_parse(where, "expect music FILE...");
+        Op op = make(OP_MUSIC, where);
+        op.path = " ";   // " m3.mid m4.mid ": each name between spaces, none an empty one
+        for (size_t i = 2; i < w.size(); i++) op.path += (w[i] == "none" ? std::string() : w[i]) + " ";
         ops.push_back(op);
     } else if (cmd == "expect" || cmd == "until" || cmd == "while") {
         // expect j|f SLOT OP VALUE, expect crt N FIELD OP VALUE; until takes the
@@ -460,6 +467,15 @@ void run(const Op &op)
         if (!compare(actual, op.cmp, op.value)) {
             failures++;
             std::fprintf(stderr, "%s -- actual value %.9g\n", op.where.c_str(), actual);
+        }
+        break;
+    }
+    case OP_MUSIC: {
+        checked++;
+        std::string playing = hl_music_playing();
+        if (op.path.find(" " + playing + " ") == std::string::npos) {
+            failures++;
+            std::fprintf(stderr, "%s -- playing \"%s\"\n", op.where.c_str(), playing.c_str());
         }
         break;
     }

@@ -1,12 +1,16 @@
-// main.cpp -- hm_music: composes the game's four pieces into the run directory
+// main.cpp -- hm_music: arranges the game's four pieces from their scores into the run directory
 //
-//   hm_music OUT_DIR    writes m1.mid (the title), m2.mid (exploring, and victory),
-//                       m3.mid and m4.mid (the two battle themes)
+//   hm_music SCORE_DIR OUT_DIR   reads m1.score .. m4.score and writes m1.mid (the
+//                                title), m2.mid (exploring, and victory), m3.mid
+//                                and m4.mid (the two battle themes)
 //
-// Each piece is a tune over a chord progression, one bar per chord symbol, with
-// parts that follow the chords: held pads, arpeggios, bass lines, drums.  Every
-// track ends on the piece's last bar line, so the game's looping comes round
-// without a break.
+// A score (tunes/*.score) holds a tune over a chord progression, one bar per chord
+// symbol, in parts played in the order of its form.  The arrangement here adds the
+// instruments that follow the chords: held pads, arpeggios, bass lines, drums,
+// thinner or fuller by the place in the form.  Every track ends on the piece's
+// last bar line, so the game's looping comes round without a break.  All of it is
+// for the fiddles, flutes, harps and hand drums of a marsh village at a forest's
+// edge, on programs the freepats set has.
 #include <cstdio>
 #include <deque>
 #include <functional>
@@ -15,6 +19,7 @@
 #include <vector>
 
 #include "music/midi.h"
+#include "music/score.h"
 
 using namespace music;
 
@@ -22,9 +27,9 @@ namespace {
 
 // General MIDI programs.
 enum {
-    NYLON_GUITAR = 24, FINGER_BASS = 33, ACOUSTIC_BASS = 32, CONTRABASS = 43, TREMOLO_STRINGS = 44,
-    HARP = 46, TIMPANI = 47, STRINGS = 48, CHOIR = 52, FRENCH_HORN = 60, BRASS = 61, OBOE = 68,
-    FLUTE = 73, TAIKO = 116,
+    NYLON_GUITAR = 24, ACOUSTIC_BASS = 32, VIOLIN = 40, CELLO = 42, TREMOLO_STRINGS = 44, PIZZICATO = 45,
+    HARP = 46, TIMPANI = 47, STRINGS = 48, VOICES = 53, FRENCH_HORN = 60, OBOE = 68, FLUTE = 73,
+    RECORDER = 74,
 };
 
 // General MIDI percussion keys.
@@ -43,19 +48,21 @@ class composer {
 public:
     std::string error;
 
-    composer(const char *title, int bpm, int beats, const std::string &progression)
-        : bar_(beats * PPQ)
+    explicit composer(const score &s) : bar_(s.beats * PPQ), score_(s)
     {
         track conductor;
-        conductor.name = title;
-        conductor.tempo(0, bpm);
-        conductor.metre(0, beats);
+        conductor.name = s.title;
+        conductor.tempo(0, s.bpm);
+        conductor.metre(0, s.beats);
         tracks_.push_back(conductor);
-        read_chords(progression);
+        read_chords(s.chords);
     }
 
     uint32_t bar() const { return bar_; }
     uint32_t end() const { return bars_ * bar_; }
+    // Where bar b stands in the form: the part's letter, and which playing of a part it is.
+    char part(int b) const { return score_.part.at((size_t)b); }
+    int section(int b) const { return score_.section.at((size_t)b); }
 
     // A track of its own for one instrument on one channel.
     track &voice(const char *name, int channel, int program, int volume, int pan, int reverb)
@@ -70,18 +77,17 @@ public:
         return tracks_.back();
     }
 
-    void tune(track &t, int channel, const std::string &line, int velocity, double legato)
+    void tune(track &t, int channel, int velocity, double legato)
     {
-        uint32_t at = melody(t, 0, channel, line, velocity, legato, bar_, error);
+        uint32_t at = melody(t, 0, channel, score_.tune, velocity, legato, bar_, error);
         if (error.empty() && at != end()) error = "the tune is not as long as the chords";
     }
 
-    // Each chord held for its span, from bar `from` to bar `to` (counted from 0).
-    void pad(track &t, int channel, int octave, int velocity, int from = 0, int to = 1 << 20)
+    // Each chord held for its span, in the bars where `in` holds.
+    void pad(track &t, int channel, int octave, int velocity, const std::function<bool(int bar)> &in)
     {
         for (const chord_span &c : chords_) {
-            int b = (int)(c.at / bar_);
-            if (b < from || b > to) continue;
+            if (!in((int)(c.at / bar_))) continue;
             for (int k : c.tones(octave)) t.note(c.at, c.len - PPQ / 16, channel, k, velocity);
         }
     }
@@ -166,6 +172,7 @@ public:
 
 private:
     uint32_t bar_;
+    const score &score_;
     int bars_ = 0;
     std::vector<chord_span> chords_;
     std::deque<track> tracks_;   // a deque: voice() hands out references that must stay
@@ -202,93 +209,65 @@ private:
 };
 
 auto every(const std::string &p) { return [p](int) { return p; }; }
+auto always() { return [](int) { return true; }; }
 
-// The title: a slow air in A minor, flute over harp and strings, three in a bar.
-bool title(const std::string &dir, std::string &error)
+// The title: a slow air, flute over harp and a low cello; strings join from the
+// middle part on.
+void title(composer &m)
 {
-    composer m("Hollowmere", 80, 3,
-               "Am | F | C | G | Am | F | E | E | F | G | Em | Am | Dm | Am | F | E7");
-    m.tune(m.voice("flute", 0, FLUTE, 100, 72, 60), 0,
-           "A4/q C5/q E5/q | F5/h E5/q | E5/q. D5/e C5/q | D5/h. |"
-           "A4/q C5/q E5/q | A5/h G5/q | E5/q D5/q B4/q | G#4/h. |"
-           "A4/q C5/q F5/q | G5/q. F5/e E5/q | E5/q D5/q B4/q | C5/h. |"
-           "D5/q F5/q A5/q | C6/q. B5/e A5/q | A5/q G5/q F5/q | E5/h. |",
-           88, 0.95);
+    m.tune(m.voice("flute", 0, FLUTE, 100, 72, 70), 0, 88, 0.95);
     m.arpeggio(m.voice("harp", 1, HARP, 96, 40, 70), 1, 3, PPQ / 2, {0, 2, 3, 4, 5, 3}, 62, 1.6);
-    m.pad(m.voice("strings", 2, STRINGS, 80, 88, 80), 2, 4, 42);
-    m.line(m.voice("contrabass", 3, CONTRABASS, 90, 64, 50), 3, 2, PPQ / 2, every("R....."), 70, 0.98);
-    bool ok = m.write(dir + "/m1.mid");
-    error = m.error;
-    return ok;
+    m.pad(m.voice("strings", 2, STRINGS, 76, 88, 80), 2, 4, 40, [&](int b) { return m.section(b) > 0; });
+    m.line(m.voice("cello", 3, CELLO, 90, 64, 50), 3, 2, PPQ / 2, every("R....."), 68, 0.98);
 }
 
-// Exploring, and the victory: a walking tune in D major, oboe over guitar.
-bool exploring(const std::string &dir, std::string &error)
+// Exploring, and the victory: a walking tune, recorder over guitar and plucked
+// strings, a shaker and a soft drum keeping the step.
+void exploring(composer &m)
 {
-    composer m("On the road", 104, 4,
-               "D | G | D | A | Bm | G | A | D | G | A | F#m | Bm | G | D | Em A | D");
-    m.tune(m.voice("oboe", 0, OBOE, 96, 70, 50), 0,
-           "F#5/q A5/q A5/e G5/e F#5/q | G5/q B5/q A5/q G5/q | F#5/h D5/q E5/q | E5/h. A4/q |"
-           "B4/q D5/q F#5/q D5/q | G5/q. F#5/e E5/q D5/q | C#5/q E5/q A5/q G5/q | F#5/h. r/q |"
-           "B5/q. A5/e G5/q B5/q | A5/q. G5/e F#5/q E5/q | F#5/q A5/q C#6/q A5/q | B5/h. A5/q |"
-           "G5/q F#5/q E5/q D5/q | F#5/q A5/q D6/h | E5/q G5/q C#5/q E5/q | D5/w |",
-           86, 0.9);
+    m.tune(m.voice("recorder", 0, RECORDER, 96, 70, 50), 0, 86, 0.9);
     m.arpeggio(m.voice("guitar", 1, NYLON_GUITAR, 100, 50, 40), 1, 3, PPQ / 2, {0, 2, 3, 4, 5, 3, 4, 2}, 64,
                1.5);
     m.line(m.voice("bass", 2, ACOUSTIC_BASS, 96, 64, 30), 2, 2, PPQ / 2, every("R..5R.5."), 78, 0.9);
-    m.pad(m.voice("strings", 3, STRINGS, 70, 84, 70), 3, 4, 36, 8, 15);
+    m.pad(m.voice("strings", 3, STRINGS, 70, 84, 70), 3, 4, 36, [&](int b) { return m.part(b) == 'B'; });
+    m.line(m.voice("pizzicato", 4, PIZZICATO, 80, 30, 40), 4, 4, PPQ, [&](int b) {
+        return m.section(b) == 2 ? std::string("_353") : std::string("____");
+    }, 58, 0.5);
     track &drums = m.voice("percussion", DRUMS, 0, 80, 64, 40);
     m.drum(drums, SHAKER, 60, every("o.x.o.x.o.x.o.x."));
     m.drum(drums, KICK, 70, every("x.......x......."));
     m.drum(drums, TAMBOURINE, 50, every("....o.......o..."));
-    bool ok = m.write(dir + "/m2.mid");
-    error = m.error;
-    return ok;
 }
 
-// The first battle: E minor at a run, brass over driving strings, timpani and drums.
-bool battle_one(const std::string &dir, std::string &error)
+// The first battle: a reel at a run, fiddle over driving cellos and strings,
+// timpani, toms and snare; a fill closes every eighth bar.
+void battle_one(composer &m)
 {
-    composer m("Steel in the reeds", 144, 4,
-               "Em | Em | C | D | Em | Em | C | B | Am | Em | C | D | Am | B | Em | B7");
-    m.tune(m.voice("brass", 0, BRASS, 104, 64, 50), 0,
-           "E5/q. B4/e E5/q G5/q | F#5/q. E5/e D5/q B4/q | C5/q. E5/e G5/q E5/q | F#5/h A5/h |"
-           "B5/q. A5/e G5/q E5/q | G5/q. F#5/e E5/q B4/q | C5/q E5/q G5/q C6/q | B5/w |"
-           "A5/q. G5/e E5/q C5/q | B4/q. E5/e G5/h | G5/q. E5/e C5/q E5/q | A5/q. G5/e F#5/q D5/q |"
-           "E5/q A5/q C6/q A5/q | D#6/h B5/h | G5/q. F#5/e E5/h | F#5/q A5/q D#5/q B4/q |",
-           96, 0.9);
-    m.arpeggio(m.voice("strings", 1, STRINGS, 92, 40, 60), 1, 4, PPQ / 2, {0, 0, 2, 0, 1, 0, 2, 1}, 72, 0.45);
+    m.tune(m.voice("fiddle", 0, VIOLIN, 108, 64, 50), 0, 98, 0.88);
+    m.arpeggio(m.voice("strings", 1, STRINGS, 92, 40, 60), 1, 4, PPQ / 2, {0, 2, 1, 2, 0, 2, 1, 2}, 72, 0.45);
     auto fills = [](int b) { return b % 8 == 7; };
     m.line(m.voice("timpani", 2, TIMPANI, 96, 88, 60), 2, 2, PPQ / 4,
            [&](int b) { return fills(b) ? std::string("R.R.R.R.RRRRRRRR") : std::string("R.......R...5..."); },
            84, 0.9);
-    m.line(m.voice("bass", 3, FINGER_BASS, 100, 64, 20), 3, 1, PPQ / 2, every("RRrRRRrR"), 80, 0.8);
+    m.line(m.voice("cellos", 3, CELLO, 100, 64, 20), 3, 2, PPQ / 2, every("RRrRRRrR"), 82, 0.8);
+    m.pad(m.voice("horn", 4, FRENCH_HORN, 80, 90, 60), 4, 3, 54, [&](int b) { return m.part(b) == 'C'; });
     track &drums = m.voice("drums", DRUMS, 0, 100, 64, 40);
     m.drum(drums, KICK, 100, every("x.....x.x......."));
     m.drum(drums, SNARE, 96, [&](int b) { return fills(b) ? "....x...x.x.xxxx" : "....x.......x..."; });
     m.drum(drums, CLOSED_HAT, 60, every("x.o.x.o.x.o.x.o."));
+    m.drum(drums, LOW_TOM, 80, [&](int b) { return m.part(b) == 'B' ? "..x...x...x...x." : "................"; });
     m.drum(drums, CRASH, 90, [](int b) { return b % 8 == 0 ? "x..............." : "................"; });
-    bool ok = m.write(dir + "/m3.mid");
-    error = m.error;
-    return ok;
 }
 
-// The second battle: D minor, darker, horns over tremolo strings, a choir rising
-// in the second half, taiko and toms.
-bool battle_two(const std::string &dir, std::string &error)
+// The second battle: darker and heavier, horn over tremolo strings, voices
+// rising in the later parts, timpani and toms.
+void battle_two(composer &m)
 {
-    composer m("The mere rises", 132, 4,
-               "Dm | Bb | Gm | A | Dm | Bb | C | A | Gm | Dm | Bb | A | Gm | Bb | A | A7");
-    m.tune(m.voice("horns", 0, FRENCH_HORN, 108, 60, 60), 0,
-           "D5/q. E5/e F5/q A5/q | Bb5/h A5/q F5/q | G5/q. F5/e E5/q D5/q | C#5/h. E5/q |"
-           "A5/q. G5/e F5/q D5/q | F5/q. G5/e D5/h | E5/q. F5/e G5/q C5/q | E5/w |"
-           "Bb5/q. A5/e G5/q D5/q | F5/q. E5/e D5/h | D5/q F5/q Bb5/q D6/q | C#6/h. A5/q |"
-           "G5/q Bb5/q D6/q Bb5/q | F5/q. G5/e A5/q Bb5/q | A5/q. G5/e F5/q E5/q | C#5/q E5/q G5/q E5/q |",
-           98, 0.92);
-    m.pad(m.voice("tremolo strings", 1, TREMOLO_STRINGS, 90, 44, 70), 1, 4, 58);
-    m.pad(m.voice("choir", 2, CHOIR, 84, 84, 90), 2, 4, 52, 8, 15);
-    m.line(m.voice("contrabass", 3, CONTRABASS, 100, 64, 30), 3, 2, PPQ / 2, every("RRRRRRrR"), 82, 0.6);
-    m.line(m.voice("taiko", 4, TAIKO, 100, 70, 60), 4, 2, PPQ / 4, every("R.......R...R..."), 92, 1.0);
+    m.tune(m.voice("horn", 0, FRENCH_HORN, 108, 60, 60), 0, 100, 0.92);
+    m.pad(m.voice("tremolo strings", 1, TREMOLO_STRINGS, 90, 44, 70), 1, 4, 58, always());
+    m.pad(m.voice("voices", 2, VOICES, 84, 84, 90), 2, 4, 52, [&](int b) { return m.part(b) != 'A'; });
+    m.line(m.voice("cellos", 3, CELLO, 100, 64, 30), 3, 2, PPQ / 2, every("RRRRRRrR"), 82, 0.6);
+    m.line(m.voice("timpani", 4, TIMPANI, 100, 70, 60), 4, 2, PPQ / 4, every("R.......R...R..."), 92, 1.0);
     auto fill = [](int b) { return b % 8 == 7; };
     track &drums = m.voice("drums", DRUMS, 0, 100, 64, 40);
     m.drum(drums, KICK, 100, every("x.....x...x....."));
@@ -296,29 +275,36 @@ bool battle_two(const std::string &dir, std::string &error)
     m.drum(drums, HIGH_TOM, 90, [&](int b) { return fill(b) ? "........xx......" : "................"; });
     m.drum(drums, MID_TOM, 90, [&](int b) { return fill(b) ? "..........xx...." : "................"; });
     m.drum(drums, LOW_TOM, 96, [&](int b) { return fill(b) ? "............xxxx" : "................"; });
-    bool ok = m.write(dir + "/m4.mid");
-    error = m.error;
-    return ok;
 }
 
 }  // namespace
 
 int main(int argc, char **argv)
 {
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: hm_music OUT_DIR\n");
+    if (argc != 3) {
+        std::fprintf(stderr, "usage: hm_music SCORE_DIR OUT_DIR\n");
         return 2;
     }
-    std::string dir = argv[1];
-    using piece_fn = bool (*)(const std::string &, std::string &);
+    std::string scores = argv[1], dir = argv[2];
     const struct {
-        const char *file;
-        piece_fn make;
-    } pieces[] = {{"m1.mid", title}, {"m2.mid", exploring}, {"m3.mid", battle_one}, {"m4.mid", battle_two}};
+        const char *name;
+        void (*arrange)(composer &);
+    } pieces[] = {{"m1", title}, {"m2", exploring}, {"m3", battle_one}, {"m4", battle_two}};
     for (const auto &p : pieces) {
-        std::string error;
-        if (!p.make(dir, error)) {
-            std::fprintf(stderr, "hm_music: %s: %s\n", p.file, error.empty() ? "not written" : error.c_str());
+        std::string path = scores + "/" + p.name + ".score", text, error;
+        if (!read_file(path, text)) {
+            std::fprintf(stderr, "hm_music: cannot read %s\n", path.c_str());
+            return 1;
+        }
+        score s = read_score(text, error);
+        if (!error.empty()) {
+            std::fprintf(stderr, "hm_music: %s: %s\n", path.c_str(), error.c_str());
+            return 1;
+        }
+        composer m(s);
+        if (m.error.empty()) p.arrange(m);
+        if (!m.write(dir + "/" + p.name + ".mid")) {
+            std::fprintf(stderr, "hm_music: %s.mid: %s\n", p.name, m.error.empty() ? "not written" : m.error.c_str());
             return 1;
         }
     }

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <fstream>
 #include <sstream>
 
 namespace music {
@@ -131,6 +132,16 @@ std::vector<uint8_t> smf(std::vector<track> tracks, uint32_t end_tick)
         out.insert(out.end(), body.begin(), body.end());
     }
     return out;
+}
+
+bool read_file(const std::string &path, std::string &text)
+{
+    std::ifstream in(path, std::ios::binary);
+    if (!in) return false;
+    std::stringstream all;
+    all << in.rdbuf();
+    text = all.str();
+    return true;
 }
 
 bool write_file(const std::string &path, const std::vector<uint8_t> &bytes)

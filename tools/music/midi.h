@@ -32,6 +32,7 @@ struct track {
 // that loops the piece comes round without a gap or an overlap.
 std::vector<uint8_t> smf(std::vector<track> tracks, uint32_t end_tick);
 bool write_file(const std::string &path, const std::vector<uint8_t> &bytes);
+bool read_file(const std::string &path, std::string &text);   // false when it cannot be read
 
 // -- notation ---------------------------------------------------------------------------
 // A key: "C4" is 60, "A4" 69, "Bb3" 58, "F#5" 78; -1 when not understood.
