@@ -161,8 +161,8 @@ void draw_ani(int i, int ax, int ay)
     }
     case 6:
         if (age < 40) draw_bmp(361, EFFECTS, ax - 16, ay - lift - 48, 0, 100);
-        // The charm's square turns over it here (draw_rottex(17, 4, ax, ay - lift - 32, 20,
-        // (frame_count mod 64) / 10.0, 2, 0, 100)).
+        draw_rottex(17, 4, (float)ax, (float)(ay - lift - 32), 20.0f, (float)(j[frame_count] % 64) / 10.0f, 2, 0,
+                    100);
         break;
     case 7: {
         int r = (80 - (age < 80 ? age : 80)) / 2;

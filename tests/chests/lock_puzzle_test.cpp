@@ -173,7 +173,7 @@ TEST_F(LockPuzzle, AFiredTrapLeavesOnlyTheRiskOfJamming)
 {
     int outcomes[4] = {};
     for (int k = 0; k < 60; k++) {
-        int c = fresh_lock(2, 20);
+        fresh_lock(2, 20);
         srandom(k);
         start();
         j[lock_trigger] = 5;

@@ -342,8 +342,10 @@ TEST_F(InventoryScreen, WornThingsShowInTheirPlacesAndEmptyPlacesTheirOutline)
     EXPECT_TRUE(shows(ITEM[sword].pic + 100, eqp_box_x(0) + 2, eqp_box_y(0) + 2, 10)) << "the sword in its place";
     EXPECT_TRUE(shows(ITEM[cap].pic + 100, eqp_box_x(head) + 2, eqp_box_y(head) + 2, 10)) << "the cap in its";
     EXPECT_FALSE(shows(9, eqp_box_x(0), eqp_box_y(0))) << "a filled place does not look empty";
-    for (int s = 1; s < 14; s++)
-        if (s != head) EXPECT_TRUE(shows(9 + s, eqp_box_x(s), eqp_box_y(s))) << "empty place " << s;
+    for (int s = 1; s < 14; s++) {
+        if (s == head) continue;
+        EXPECT_TRUE(shows(9 + s, eqp_box_x(s), eqp_box_y(s))) << "empty place " << s;
+    }
     for (int y = 0; y < EQP_BOX; y++)
         for (int x = 0; x < EQP_BOX; x++)
             ASSERT_EQ(scr_buf[(eqp_box_y(14) + y) * SCR_W + eqp_box_x(14) + x], 0) << "no quiver place";
