@@ -133,6 +133,9 @@ void wmap_main()
         new_creature(p.crt_type, p.level, 1, p.hp, p.mana, m, -1, 0, 0);
     }
     j[mouse_x] = j[mouse_y] = 10;
+    // The pointer update_scr leaves at (10, 10) is wiped by the first frame's
+    // pointer redraw only if that is where the pointer was last.
+    mx = my = omx = omy = 10;
     update_scr();
     // A fade of the level's view would darken the map.
     clear_flash();
