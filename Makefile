@@ -56,6 +56,7 @@ demo: deps all
 	@# A whole battle in the village: its screenshots join the tour's.
 	cmake -DRUNNER=$(CURDIR)/$(BUILD)/hollowmere-headless -DDATA=$(CURDIR)/$(BUILD)/data \
 		-DRUN_DIR=$(CURDIR)/$(BUILD)/demo/run -DSCRIPT=$(CURDIR)/tests/scripts/battle_village_rats.play -P tests/run_script.cmake
+	rm -f $(BUILD)/demo/run/wmap*.bmp
 	mv $(BUILD)/demo/run/*.bmp $(BUILD)/demo/
 	rm -rf $(BUILD)/demo/run
 	cd $(BUILD)/demo && for f in *.bmp; do convert "$$f" "$${f%.bmp}.png" && rm "$$f"; done
