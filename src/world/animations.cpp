@@ -75,9 +75,8 @@ void draw_orbit(int first, int n, bool each_own, int r, int x, int y, int dir, i
     }
 }
 
-}  // namespace
-
-int new_ani(int cell, int pic, int life, int frame_len, int lift, int last_frame, int high)
+// The first free record, cleared and in use, for a new effect at a cell and height.
+int take_ani(int cell, int lift, int high)
 {
     int i = first_free_ani();
     if (i < 0) return -1;
@@ -85,26 +84,31 @@ int new_ani(int cell, int pic, int life, int frame_len, int lift, int last_frame
     std::memset(&a, 0, sizeof a);
     a.active = 1;
     a.cell = cell;
+    a.lift = lift;
+    a.high = high;
+    return i;
+}
+
+}  // namespace
+
+int new_ani(int cell, int pic, int life, int frame_len, int lift, int last_frame, int high)
+{
+    int i = take_ani(cell, lift, high);
+    if (i < 0) return -1;
+    ani_rec &a = ANI[i];
     a.pic = pic;
     a.life = life;
     a.frame_len = frame_len;
-    a.lift = lift;
     a.last_frame = last_frame;
-    a.high = high;
     return i;
 }
 
 int new_ani2(int kind, int cell, int lift, int high, float px, float py, float vx, float vy, int tracks)
 {
-    int i = first_free_ani();
+    int i = take_ani(cell, lift, high);
     if (i < 0) return -1;
     ani_rec &a = ANI[i];
-    std::memset(&a, 0, sizeof a);
-    a.active = 1;
     a.kind = kind;
-    a.cell = cell;
-    a.lift = lift;
-    a.high = high;
     a.px = px;
     a.py = py;
     a.vx = vx;
