@@ -4,6 +4,7 @@
 #   make test   install what is missing, build with sanitizers and run every test
 #   make bench  frame-time benchmarks
 #   make demo   scripted headless runs (a tour, a village battle) that leave screenshots in build/demo/
+#   make fuzz   libFuzzer targets of every file kind (clang), each run FUZZ_SECONDS (default 60)
 #   make art-sheets   contact sheets of every picture and test scenes in build/art/sheets/
 #   make install      the game, its content, desktop entry, icon and manual under PREFIX
 #                     (default /usr/local), staged under DESTDIR when given
@@ -14,7 +15,10 @@ JOBS       := $(shell nproc 2>/dev/null || echo 2)
 
 PREFIX     ?= /usr/local
 
-.PHONY: all play test bench demo deps clean art-sheets install
+FUZZ_BUILD   := build/fuzz
+FUZZ_SECONDS ?= 60
+
+.PHONY: all play test bench demo deps clean art-sheets install fuzz
 
 all:
 	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=Release
@@ -60,6 +64,13 @@ demo: deps all
 	mv $(BUILD)/demo/run/*.bmp $(BUILD)/demo/
 	rm -rf $(BUILD)/demo/run
 	cd $(BUILD)/demo && for f in *.bmp; do convert "$$f" "$${f%.bmp}.png" && rm "$$f"; done
+
+# Seeds come from the content of the ordinary build; corpora grow in build/fuzz/corpus.
+fuzz: deps all
+	cmake -S . -B $(FUZZ_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
+		-DHM_FUZZ=ON -DHM_TESTS=OFF
+	cmake --build $(FUZZ_BUILD) -j $(JOBS) --target fuzz_targets
+	tests/fuzz/run_fuzz.sh $(FUZZ_BUILD) $(CURDIR)/$(BUILD)/data $(FUZZ_SECONDS)
 
 install:
 	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX=$(PREFIX)

@@ -1,10 +1,10 @@
 // tables.cpp -- the shaded colour table, the font table and the object-tile table
 #include <cstdlib>
 #include <cstring>
-#include <string>
 
 #include "core/core.h"
 #include "data/data.h"
+#include "data/replace_file.h"
 
 namespace hm {
 
@@ -71,16 +71,8 @@ void load_ls_tile()
 
 int save_ls_tile()
 {
-    // Written beside the old table and moved over it only when whole, so that a
-    // failed write never leaves a cut table behind.
-    std::string tmp = std::string(LS_TILE_FILE) + ".new";
-    FILE *out = std::fopen(tmp.c_str(), "wb");
-    if (!out) return -1;
-    bool ok = std::fwrite(ls_tile, sizeof(ls_tile_rec), LS_TILE_COUNT, out) == (size_t)LS_TILE_COUNT;
-    ok = std::fclose(out) == 0 && ok;
-    if (ok && std::rename(tmp.c_str(), LS_TILE_FILE) == 0) return 0;
-    std::remove(tmp.c_str());
-    return -1;
+    // Moved over the old table only when whole: a failed write never leaves a cut table.
+    return replace_file(LS_TILE_FILE, ls_tile, sizeof(ls_tile_rec) * LS_TILE_COUNT);
 }
 
 }  // namespace hm

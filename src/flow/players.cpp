@@ -2,6 +2,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "data/replace_file.h"
 #include "flow/flow.h"
 
 namespace hm {
@@ -11,7 +12,6 @@ char pnames[PNAMES_BYTES];
 namespace {
 
 const char *LIST_FILE = "pnames.txt";
-const char *LIST_TEMP = "pnames.txt.tmp";
 const char *SAVE_EXT = ".cha";
 
 // Offset of the list's '^'.  The list always has one: every reader puts it back.
@@ -37,16 +37,7 @@ bool same_name(int a, int b)
 
 int write_list()
 {
-    FILE *out = std::fopen(LIST_TEMP, "wb");
-    if (!out) return -1;
-    size_t n = (size_t)list_end() + 1;
-    bool ok = std::fwrite(pnames, 1, n, out) == n;
-    ok = std::fclose(out) == 0 && ok;
-    if (!ok || std::rename(LIST_TEMP, LIST_FILE) != 0) {
-        std::remove(LIST_TEMP);
-        return -1;
-    }
-    return 0;
+    return replace_file(LIST_FILE, pnames, (size_t)list_end() + 1);
 }
 
 }  // namespace

@@ -1,11 +1,11 @@
 // save_game.cpp -- save files and their extension block: writing the state, reading it back checked, loading a player
-#include <unistd.h>
-
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <cstring>
 #include <string>
 
+#include "data/replace_file.h"
 #include "flow/flow.h"
 #include "story/story.h"
 #include "world/world.h"
@@ -103,6 +103,24 @@ void cut_links(save_file &s, int chests)
         if (c.in_use && (c.chest_id < 0 || c.chest_id >= CHEST_STATE_BYTES || !cell_ok(c.x, c.y)))
             std::memset(&c, 0, sizeof c);
     }
+}
+
+// Values of the state slots: a damaged or edited file may hold anything, and
+// counters and positions near the ends of their range overflow within frames.
+// Every named slot is brought inside a range far wider than play reaches; a
+// float that is not a number becomes 0.
+constexpr int32_t SLOT_LIMIT = 1000000000;
+constexpr float FLOAT_LIMIT = 1e6f;
+
+#define HM_SLOT_NUMBER(name, n) n,
+const int j_named[] = {J_SLOTS(HM_SLOT_NUMBER)};
+const int f_named[] = {F_SLOTS(HM_SLOT_NUMBER)};
+#undef HM_SLOT_NUMBER
+
+void clamp_values(save_head &h)
+{
+    for (int s : j_named) h.j[s] = std::clamp(h.j[s], -SLOT_LIMIT, SLOT_LIMIT);
+    for (int s : f_named) h.f[s] = std::isfinite(h.f[s]) ? std::clamp(h.f[s], -FLOAT_LIMIT, FLOAT_LIMIT) : 0.0f;
 }
 
 // The extension block: tag, version, length and checksum of the sections.
@@ -225,22 +243,11 @@ int write_save(const char *file, int keep_chests)
     std::memcpy(staging.chests, chest, sizeof(chest_rec) * (size_t)c);
     std::string block = make_block();
 
-    // A failed write leaves the old file whole, or no file at all.
-    std::string temp = std::string(file) + ".tmp";
-    FILE *out = std::fopen(temp.c_str(), "wb");
-    if (!out) return -1;
+    // A failed write leaves the old file whole.
     size_t n = (size_t)SAVE_BYTES + sizeof(chest_rec) * (size_t)c;
-    bool ok = std::fwrite(&staging, 1, n, out) == n;
-    ok = ok && std::fwrite(block.data(), 1, block.size(), out) == block.size();
-    // On the disc before it replaces the old file: a crash leaves one or the other.
-    ok = std::fflush(out) == 0 && ok;
-    ok = ok && fsync(fileno(out)) == 0;
-    ok = std::fclose(out) == 0 && ok;
-    if (!ok || std::rename(temp.c_str(), file) != 0) {
-        std::remove(temp.c_str());
-        return -1;
-    }
-    return 0;
+    std::string bytes((const char *)&staging, n);
+    bytes += block;
+    return replace_file(file, bytes.data(), bytes.size());
 }
 
 int read_save(const char *file)
@@ -260,6 +267,7 @@ int read_save(const char *file)
     int lev = staging.head.j[level_no];
     if (lev < 0 || lev >= LEVEL_COUNT) return 0;
     cut_links(staging, c);
+    clamp_values(staging.head);
     // A block that cannot be read costs the place, never the game.
     int found = rest.empty() ? BLOCK_NONE : read_block(rest.data(), rest.size());
     if (found != BLOCK_READ) save_place.level = -1;

@@ -9,6 +9,7 @@
 #include "chests/chests.h"
 #include "core/core.h"
 #include "data/data.h"
+#include "data/replace_file.h"
 #include "party/party.h"
 #include "story/story.h"
 #include "world/world.h"
@@ -269,31 +270,21 @@ void leave_level_chk()
 
 int write_level_file(const char *file, int n)
 {
-    // Written beside the old file and moved over it only when whole: a failed
-    // write never leaves a cut level behind.
-    std::string tmp = std::string(file) + ".new";
-    FILE *out = std::fopen(tmp.c_str(), "wb");
-    if (!out) return -1;
-    char name[LEV_NAME_BYTES];
-    std::memcpy(name, lev_nam, LEV_NAME_BYTES);
-    bool ok = std::fwrite(name, 1, LEV_NAME_BYTES, out) == LEV_NAME_BYTES;
-    ok = ok && std::fwrite(lsts, 4, LSTS_STORED, out) == (size_t)LSTS_STORED;
-    for (uint16_t *layer : {gr, gr2, ls, rf}) ok = ok && std::fwrite(layer, 2, LAYER_CELLS, out) == (size_t)LAYER_CELLS;
-    for (int8_t *layer : {gr_lt, ls_lt, rf_lt})
-        ok = ok && std::fwrite(layer, 1, LAYER_CELLS, out) == (size_t)LAYER_CELLS;
-    ok = ok && std::fwrite(crt_spawner, sizeof(spawner_rec), SPAWNER_COUNT, out) == (size_t)SPAWNER_COUNT;
+    // Moved over the old file only when whole: a failed write never leaves a cut level.
+    std::string out(lev_nam, LEV_NAME_BYTES);
+    auto put = [&out](const void *p, size_t len) { out.append((const char *)p, len); };
+    put(lsts, 4 * LSTS_STORED);
+    for (uint16_t *layer : {gr, gr2, ls, rf}) put(layer, 2 * LAYER_CELLS);
+    for (int8_t *layer : {gr_lt, ls_lt, rf_lt}) put(layer, LAYER_CELLS);
+    put(crt_spawner, sizeof(spawner_rec) * SPAWNER_COUNT);
     int32_t count = 0;
     for (int i = 0; i < CHEST_COUNT; i++) count += chest[i].in_use && chest_of_level(chest[i].chest_id, n);
-    ok = ok && std::fwrite(&count, 4, 1, out) == 1;
+    put(&count, 4);
     for (int i = 0; i < CHEST_COUNT; i++)
-        if (chest[i].in_use && chest_of_level(chest[i].chest_id, n))
-            ok = ok && std::fwrite(&chest[i], sizeof(chest_rec), 1, out) == 1;
+        if (chest[i].in_use && chest_of_level(chest[i].chest_id, n)) put(&chest[i], sizeof(chest_rec));
     int32_t end = 0;
-    ok = ok && std::fwrite(&end, 4, 1, out) == 1;
-    ok = std::fclose(out) == 0 && ok;
-    if (ok && std::rename(tmp.c_str(), file) == 0) return 0;
-    std::remove(tmp.c_str());
-    return -1;
+    put(&end, 4);
+    return replace_file(file, out.data(), out.size());
 }
 
 int save_level(int n)

@@ -50,10 +50,10 @@ TEST_F(DataTest, ObjectTilesSurviveSavingAndAFailedSaveKeepsTheOldTable)
 
     // The new table cannot be written: the old one stays whole.
     ls_tile[5].passable = 0;
-    ASSERT_EQ(mkdir("ls_tile.txt.new", 0755), 0);
+    ASSERT_EQ(mkdir("ls_tile.txt.tmp", 0755), 0);
     EXPECT_EQ(save_ls_tile(), -1);
     EXPECT_EQ(read_file("ls_tile.txt"), saved);
-    rmdir("ls_tile.txt.new");
+    rmdir("ls_tile.txt.tmp");
 
     // A cut table is not half used.
     write_file("ls_tile.txt", saved.substr(0, 1000));

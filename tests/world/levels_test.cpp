@@ -340,7 +340,7 @@ TEST_F(Levels, AFailedSaveKeepsTheOldFile)
     fill_level(5, 3);
     ASSERT_EQ(save_level(5), 0);
     std::string before = read_file("l5.txt");
-    ASSERT_EQ(mkdir("l5.txt.new", 0755), 0);   // the new file cannot be made
+    ASSERT_EQ(mkdir("l5.txt.tmp", 0755), 0);   // the new file cannot be made
     gr[0] = 200;
     EXPECT_EQ(save_level(5), -1);
     EXPECT_EQ(read_file("l5.txt"), before);
