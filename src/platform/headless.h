@@ -19,5 +19,7 @@ const uint16_t *hl_screen();             // 640 x 400 pixels
 int hl_write_bmp(const char *file);      // the screen as a 24-bit BMP; 0 on success
 const char *hl_music_playing();          // file name of the piece playing, "" none
 int hl_music_volume();                   // the music volume last asked for
+// The screen or the sound card cannot be opened, as on a machine without them.
+void hl_fail_devices(bool graphics, bool sound);
 
 }  // namespace hm

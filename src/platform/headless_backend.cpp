@@ -15,6 +15,7 @@ bool keys[K_COUNT + 1];
 int buttons;
 int mickey_x, mickey_y;
 bool closing;
+bool graphics_fails, sound_fails;
 long base_time = 1800000000;   // a fixed calendar time keeps runs repeatable
 long long clock_ms;
 void (*tick_fn)();
@@ -41,6 +42,7 @@ void hl_reset()
     std::memset(keys, 0, sizeof keys);
     buttons = mickey_x = mickey_y = 0;
     closing = false;
+    graphics_fails = sound_fails = false;
     clock_ms = 0;
     playing.clear();
 }
@@ -63,6 +65,11 @@ void hl_add_mickeys(int dx, int dy)
 }
 
 void hl_request_close() { closing = true; }
+void hl_fail_devices(bool graphics, bool sound)
+{
+    graphics_fails = graphics;
+    sound_fails = sound;
+}
 void hl_set_time(long seconds) { base_time = seconds; }
 long long hl_clock_ms() { return clock_ms; }
 const uint16_t *hl_screen() { return screen_px; }
@@ -95,11 +102,11 @@ int hl_write_bmp(const char *file)
 
 // -- the platform -------------------------------------------------------------
 void plat_window_wish(int, bool) {}
-int plat_init_graphics() { return 0; }
-int plat_init_sound() { return 0; }
+int plat_init_graphics() { return graphics_fails ? -1 : 0; }
+int plat_init_sound() { return sound_fails ? -1 : 0; }
 void plat_init_mouse() {}
 void plat_install_tick(void (*tick)()) { tick_fn = tick; }
-const char *plat_error() { return ""; }
+const char *plat_error() { return graphics_fails || sound_fails ? "no such device" : ""; }
 void plat_message(const char *text) { std::fprintf(stderr, "%s", text); }
 bool plat_close_requested() { return closing; }
 
