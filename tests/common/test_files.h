@@ -10,6 +10,7 @@
 
 #include "core/core.h"
 #include "data/data.h"
+#include "game_tables.h"
 #include "platform/headless.h"
 
 namespace hm {
@@ -45,19 +46,5 @@ struct test_files {
         std::fclose(out);
     }
 };
-
-// The game's tables, colours, picture index and texts as start-up leaves them,
-// over the run directory the test stands in.
-inline void start_game_tables()
-{
-    hl_reset();
-    hl_set_frame_hook(nullptr);
-    plat_install_tick(inc_jtimer);
-    init_mem();
-    load_jpal(0, 0, 0);
-    load_swad();
-    load_pic_dat();
-    init_wrt_data();
-}
 
 }  // namespace hm

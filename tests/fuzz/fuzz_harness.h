@@ -14,9 +14,7 @@
 #include <string>
 #include <vector>
 
-#include "core/core.h"
-#include "data/data.h"
-#include "platform/headless.h"
+#include "../common/game_tables.h"
 
 namespace hm {
 
@@ -91,14 +89,7 @@ inline void fuzz_start()
     if (chdir(tmpl) != 0) std::abort();
     scratch_dir() = tmpl;
     std::atexit(remove_scratch);
-    hl_reset();
-    hl_set_frame_hook(nullptr);
-    plat_install_tick(inc_jtimer);
-    init_mem();
-    load_jpal(0, 0, 0);
-    load_swad();
-    load_pic_dat();
-    init_wrt_data();
+    start_game_tables();
     loadtex();
     load_ls_tile();
 }
@@ -107,6 +98,17 @@ inline void fuzz_start()
 // from the built content, and exits.
 inline const char *seed_dir() { return std::getenv("HM_FUZZ_SEEDS"); }
 
+// The start of every target: the run directory and tables, then either the
+// seeds written (and the program ended) or the fuzzing begun.
+template <typename Seeds>
+void fuzz_init(Seeds seeds)
+{
+    fuzz_start();
+    if (!seed_dir()) return;
+    seeds();
+    std::exit(0);
+}
+
 inline void put_seed(const std::string &name, const std::string &bytes)
 {
     std::string path = std::string(seed_dir()) + "/" + name;
@@ -114,6 +116,18 @@ inline void put_seed(const std::string &name, const std::string &bytes)
     if (!out) std::abort();
     std::fwrite(bytes.data(), 1, bytes.size(), out);
     std::fclose(out);
+}
+
+// A content file as a seed of its own.
+inline void seed_file(const std::string &name) { put_seed(name, read_whole(fuzz_data_dir() + "/" + name)); }
+
+// Every content file prefix N suffix, N in 0..last, as a seed of its own.
+inline void seed_numbered(const std::string &prefix, int last, const std::string &suffix)
+{
+    for (int n = 0; n <= last; n++) {
+        std::string name = prefix + std::to_string(n) + suffix;
+        if (access((fuzz_data_dir() + "/" + name).c_str(), R_OK) == 0) seed_file(name);
+    }
 }
 
 }  // namespace hm

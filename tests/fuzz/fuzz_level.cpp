@@ -7,14 +7,9 @@ using namespace hm;
 
 extern "C" int LLVMFuzzerInitialize(int *, char ***)
 {
-    fuzz_start();
-    if (seed_dir()) {
-        for (int n = 0; n < LEVEL_COUNT; n++) {
-            std::string s = read_whole(fuzz_data_dir() + "/l" + std::to_string(n) + ".txt");
-            if (!s.empty()) put_seed("l" + std::to_string(n), s);
-        }
-        std::exit(0);
-    }
+    fuzz_init([] {
+        seed_numbered("l", LEVEL_COUNT - 1, ".txt");
+    });
     return 0;
 }
 

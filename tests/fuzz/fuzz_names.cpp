@@ -7,13 +7,11 @@ using namespace hm;
 
 extern "C" int LLVMFuzzerInitialize(int *, char ***)
 {
-    fuzz_start();
-    if (seed_dir()) {
+    fuzz_init([] {
         put_seed("empty", "^");
         put_seed("three", "Alba~Bryn~Cade~^");
         put_seed("twice", "Dell~Dell~ Esk.2-x~^");
-        std::exit(0);
-    }
+    });
     return 0;
 }
 

@@ -10,14 +10,9 @@ using namespace hm;
 
 extern "C" int LLVMFuzzerInitialize(int *, char ***)
 {
-    fuzz_start();
-    if (seed_dir()) {
-        for (int n = 0; n < NPC_COUNT; n++) {
-            std::string s = read_whole(fuzz_data_dir() + "/npc" + std::to_string(n) + ".txt");
-            if (!s.empty()) put_seed("npc" + std::to_string(n), s);
-        }
-        std::exit(0);
-    }
+    fuzz_init([] {
+        seed_numbered("npc", NPC_COUNT - 1, ".txt");
+    });
     make_new_state();
     make_level(1, 4, 26, 78);
     return 0;

@@ -8,12 +8,10 @@ using namespace hm;
 
 extern "C" int LLVMFuzzerInitialize(int *, char ***)
 {
-    fuzz_start();
-    if (seed_dir()) {
+    fuzz_init([] {
         put_seed("one_each", mini_archive(1));
         put_seed("three_each", mini_archive(3));
-        std::exit(0);
-    }
+    });
     return 0;
 }
 

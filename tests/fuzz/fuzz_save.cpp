@@ -18,8 +18,7 @@ void seed(const char *name, int keep_chests)
 
 extern "C" int LLVMFuzzerInitialize(int *, char ***)
 {
-    fuzz_start();
-    if (seed_dir()) {
+    fuzz_init([] {
         make_new_state();
         seed("new_game.cha", 0);               // as a new player's file: no block
         make_level(1, 4, 26, 78);
@@ -27,8 +26,7 @@ extern "C" int LLVMFuzzerInitialize(int *, char ***)
         seed("in_play.cha", 1);                // F5 in the village: the place
         npc_walk_to(2, 30, 52, 500, 1);
         seed("walking.cha", 1);                // a scripted walk under way
-        std::exit(0);
-    }
+    });
     return 0;
 }
 

@@ -95,8 +95,7 @@ void restore(const std::string &name)
 
 extern "C" int LLVMFuzzerInitialize(int *, char ***)
 {
-    fuzz_start();
-    if (seed_dir()) {
+    fuzz_init([] {
         for (int kind = 0; kind < KINDS; kind++) {
             int files = kind == 2 ? ITEM_FILES : kind == 5 ? CHAR_FILES : 1;
             for (int n = 0; n < files; n += kind == 2 ? 7 : 1) {
@@ -106,8 +105,7 @@ extern "C" int LLVMFuzzerInitialize(int *, char ***)
                 put_seed(std::to_string(kind) + "_" + name, std::string(1, (char)kind) + std::string(1, (char)n) + s);
             }
         }
-        std::exit(0);
-    }
+    });
     return 0;
 }
 

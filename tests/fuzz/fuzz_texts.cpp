@@ -6,11 +6,9 @@ using namespace hm;
 
 extern "C" int LLVMFuzzerInitialize(int *, char ***)
 {
-    fuzz_start();
-    if (seed_dir()) {
-        put_seed("txt_dat", read_whole(fuzz_data_dir() + "/txt_dat.dat"));
-        std::exit(0);
-    }
+    fuzz_init([] {
+        seed_file("txt_dat.dat");
+    });
     return 0;
 }
 

@@ -6,11 +6,9 @@ using namespace hm;
 
 extern "C" int LLVMFuzzerInitialize(int *, char ***)
 {
-    fuzz_start();
-    if (seed_dir()) {
-        put_seed("wmap10", read_whole(fuzz_data_dir() + "/wmap10.txt"));
-        std::exit(0);
-    }
+    fuzz_init([] {
+        seed_file("wmap10.txt");
+    });
     return 0;
 }
 
