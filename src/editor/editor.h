@@ -29,6 +29,7 @@ void make_cave_roof();    // roofs over cave walls 82..93 and over the floor the
 // -- the picture chooser -------------------------------------------------------------
 int choose_pic(int layer);   // modal; the picture clicked, or the last one when the window closes
 int chooser_last_page(int layer);   // the group's last page of 60 pictures
+int turn_page(int page, int layer);   // - and = released: the page before or after, within the group
 void draw_bmp_40mx(int pic, int group, int x, int y);
 void draw_ls_40mx(int pic, int group, int x, int y, int shade);
 void edit_ls_tile(int p);    // asks the five properties of object picture p, then saves the table
@@ -38,7 +39,6 @@ void editor_lev_window();
 void editor_chest_window();
 void editor_crt_spawner_window();
 void fix_spawner_loot(int k);   // no item: chance 0; an item with chance 0: 100
-void clamp_chest(int c);        // the chest's fields within what the lock and the files hold
 void choose_item(int *t);
 void choose_crt(int *t);
 void choose_chest(int *k);

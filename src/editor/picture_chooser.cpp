@@ -63,6 +63,14 @@ void draw_page(int page, int group)
 
 int chooser_last_page(int layer) { return (PICT_SIZE[layer_group(layer)] - 1) / PAGE; }
 
+int turn_page(int page, int layer)
+{
+    // The pages end with the group: past it there are no pictures to paint with.
+    if (keyr[K_MINUS] == EDGE_RELEASED && page > 0) page--;
+    if (keyr[K_EQUALS] == EDGE_RELEASED && page < chooser_last_page(layer)) page++;
+    return page;
+}
+
 void draw_bmp_40mx(int pic, int group, int x, int y)
 {
     if (!pic_ok(pic, group) || PIC_dat[group][pic] == 0) return;
@@ -101,14 +109,13 @@ void draw_ls_40mx(int pic, int group, int x, int y, int shade)
 
 int choose_pic(int layer)
 {
-    int group = layer_group(layer), page = 0, last = chooser_last_page(layer);
+    int group = layer_group(layer), page = 0;
     int chosen = j[edit_pic];
     for (;;) {
         do_keyr();
         if (plat_close_requested() || keyr[K_ESC] == EDGE_RELEASED) break;
         draw_page(page, group);
-        if (keyr[K_MINUS] == EDGE_RELEASED && page > 0) page--;
-        if (keyr[K_EQUALS] == EDGE_RELEASED && page < last) page++;
+        page = turn_page(page, layer);
         mouse_stuff();
         int p = pic_at(page, mx - VIEW_X, my - VIEW_Y, group);
         if (mb1 == EDGE_PRESSED && p >= 0) {

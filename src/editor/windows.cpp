@@ -184,17 +184,6 @@ void editor_lev_window()
     update_scr();
 }
 
-void clamp_chest(int c)
-{
-    chest_rec &k = chest[c];
-    // The lock works with 1..8 discs and difficulties below 300; the rest as the files hold them.
-    k.n_discs = clamp_to(k.n_discs, 1, LOCK_DISCS);
-    k.difficulty = clamp_to(k.difficulty, 0, 299);
-    k.face_side = clamp_to(k.face_side, 1, 4);
-    k.trap_state = (uint8_t)clamp_to(k.trap_state, 0, 3);
-    k.chest_pic = clamp_to(k.chest_pic, 1, PICT_SIZE[1] - 2);
-}
-
 void editor_chest_window()
 {
     int c = j[sel_chest];
@@ -208,8 +197,8 @@ void editor_chest_window()
         int at = 150 + label(150, 10, "Chest ID:");
         wnum(at + 4, 10, k.chest_id, VALUE, 0, 1);
         if (left_click_on(10, w, 10)) {
-            k.chest_pic = choose_pic(3);
-            clamp_chest(c);
+            // Its emptied picture is the next one.
+            k.chest_pic = clamp_to(choose_pic(3), 1, PICT_SIZE[1] - 2);
         }
         num_field(10, 20, "Number of discs:", k.n_discs, 1, LOCK_DISCS);
         num_field(10, 30, "Difficulty:", k.difficulty, 0, 299);
