@@ -7,6 +7,7 @@
 #include "core/core.h"
 #include "data/data.h"
 #include "editor/editor.h"
+#include "editor/editor_window.h"
 #include "story/story.h"
 #include "world/world.h"
 
@@ -97,6 +98,7 @@ void save_from_editor()
 {
     int from = j[level_no], n = from;
     jscanf_num(40, 40, &n, 70, 2, 2);
+    after_typing();
     if (jscanf_escaped()) {
         update_scr();
         return;
@@ -218,6 +220,7 @@ void editor_controls()
     if (released(K_U)) update_grsc();
     if (released(K_L)) {
         load_level2();
+        after_typing();
         // Entering the level reset the editor's slots: it goes on editing the level read.
         load_lev_chests();
         j[edit_loaded] = 1;

@@ -1,6 +1,8 @@
 // editor_window.h -- the frame of the editor's windows and choosers (private to the editor)
 #pragma once
 
+#include "core/core.h"
+
 namespace hm {
 
 // Held while a window or chooser is up: the map as it was when the first of
@@ -10,6 +12,17 @@ struct window_scope {
     ~window_scope();
     window_scope(const window_scope &) = delete;
     window_scope &operator=(const window_scope &) = delete;
+};
+
+// A left release that ends a list: only of a click made in the list, not of the
+// one that opened it.
+struct list_click {
+    bool pressed = false;
+    bool released()
+    {
+        if (mb1 == EDGE_PRESSED) pressed = true;
+        return pressed && mb1 == EDGE_RELEASED;
+    }
 };
 
 // Reads the keys and the pointer, keeps the pointer over the view and draws the
@@ -34,5 +47,7 @@ int num_field(int x, int y, const char *label, T &field, int lo, int hi)
 // Edits a number at the place num_row draws it for a label of width w.
 void edit_num(int x, int y, int w, int *value, int lo, int hi);
 int clamp_to(int v, int lo, int hi);
+// After the line editor: the buttons are read afresh.
+void after_typing();
 
 }  // namespace hm

@@ -20,6 +20,7 @@ constexpr int ROW_H = 10;
 constexpr int OFF = 60, ON = 70;
 constexpr int NAMES = 5;
 constexpr int ITEM_TYPES_MAX = 32767;   // chests keep item types in 16 bits
+constexpr int LIST_X = 20, NAME_X = 70;   // clear of the box's corner
 
 // The list row under the pointer, -1 above or below the list.
 int pointed_row()
@@ -42,8 +43,8 @@ int row_colour(int r) { return r == pointed_row() ? ON : OFF; }
 void list_row(int r, int number, const char *name, int colour)
 {
     int y = ROW_H + ROW_H * r;
-    wnum(10, y, number, colour, 0, 1);
-    wrt2(60, y, 50, colour, 0, 1, name);
+    wnum(LIST_X, y, number, colour, 0, 1);
+    wrt2(NAME_X, y, 50, colour, 0, 1, name);
 }
 
 // The lists of numbered things: items and creature types.
@@ -51,12 +52,13 @@ template <typename Draw>
 void choose_number(int *t, int last, Draw draw_name)
 {
     window_scope scope;
+    list_click click;
     int top = 0;
     while (window_frame_begin()) {
         scroll(top, 10, last - LIST_ROWS + 1);
         for (int r = 0; r < LIST_ROWS && top + r <= last; r++) draw_name(r, top + r, row_colour(r));
         int r = pointed_row();
-        if (mb1 == EDGE_RELEASED && r >= 0 && top + r <= last) {
+        if (click.released() && r >= 0 && top + r <= last) {
             *t = top + r;
             break;
         }
@@ -75,6 +77,7 @@ template <typename Find, typename Draw>
 void choose_record(int *k, int count, Find find, Draw draw)
 {
     window_scope scope;
+    list_click click;
     int top = 0;
     while (window_frame_begin()) {
         scroll(top, 10, count - LIST_ROWS);
@@ -84,7 +87,7 @@ void choose_record(int *k, int count, Find find, Draw draw)
         }
         int r = pointed_row();
         int rec = r >= 0 && top + r < count ? find(top + r) : -1;
-        if (rec >= 0 && mb1 == EDGE_RELEASED) {
+        if (click.released() && rec >= 0) {
             *k = rec;
             break;
         }
@@ -137,7 +140,7 @@ void choose_crt(int *t)
 {
     choose_number(t, crt_type_count() - 1, [](int r, int type, int colour) {
         list_row(r, type, "", colour);
-        wrt(60, ROW_H + ROW_H * r, 400, type, NAMES, colour, 0, 1, 0);
+        wrt(NAME_X, ROW_H + ROW_H * r, 400, type, NAMES, colour, 0, 1, 0);
     });
     mb1 = 0;
 }
@@ -165,6 +168,9 @@ void choose_crt_spawner(int *k)
             const spawner_rec &sp = crt_spawner[s];
             std::string at = "at " + std::to_string(sp.x) + ", " + std::to_string(sp.y);
             list_row(r, sp.id, at.c_str(), colour);
+            // The first creature it brings, to tell the spawners apart.
+            int t = sp.crt_types[0];
+            if (t >= 0 && text_ok(t, NAMES)) wrt(NAME_X + 70, ROW_H + ROW_H * r, 400, t, NAMES, colour, 0, 1, 0);
             (void)n;
         });
 }
@@ -172,6 +178,7 @@ void choose_crt_spawner(int *k)
 void choose_lev(int *n)
 {
     window_scope scope;
+    list_click click;
     int top = 0, named_top = -1;
     char names[LIST_ROWS][LEV_NAME_BYTES + 1];
     while (window_frame_begin()) {
@@ -183,7 +190,7 @@ void choose_lev(int *n)
         }
         for (int r = 0; r < LIST_ROWS; r++) list_row(r, top + r, names[r], ON);
         int r = pointed_row();
-        if (mb1 == EDGE_RELEASED && r >= 0) {
+        if (click.released() && r >= 0) {
             *n = top + r;
             break;
         }
@@ -191,6 +198,7 @@ void choose_lev(int *n)
             clear_keyr();
             fscr();
             jscanf_num(40, 230, n, 73, 2, 2);
+            after_typing();
             break;
         }
         if (keyr[K_ESC] == EDGE_RELEASED) break;

@@ -5,6 +5,7 @@
 #include "core/core.h"
 #include "data/data.h"
 #include "editor/editor.h"
+#include "editor/editor_window.h"
 #include "story/story.h"
 #include "world/world.h"
 
@@ -148,6 +149,7 @@ void edit_ls_tile(int p)
     fscr();
     for (int i = 0; i < 5; i++) {
         jscanf_num(VIEW_X + 30 + widths[i] + 4, VIEW_Y + 30 + 10 * i, &values[i], 73, 2, 2);
+        after_typing();
         // Escape leaves the picture as it was.
         if (jscanf_escaped()) return;
         values[i] = values[i] < lo[i] ? lo[i] : values[i] > hi[i] ? hi[i] : values[i];

@@ -136,12 +136,19 @@ void window_frame_end()
     fscr();
 }
 
+void after_typing()
+{
+    // The line editor reads no buttons: a button down now was pressed while typing.
+    mb1 = mb2 = EDGE_UP;
+}
+
 void edit_num(int x, int y, int w, int *value, int lo, int hi)
 {
     // The line editor types onto the screen: the window must be there first.
     fscr();
     int v = *value;
     jscanf_num(x + w + 24, y + 20, &v, 73, 2, 2);
+    after_typing();
     if (!jscanf_escaped()) *value = clamp_to(v, lo, hi);
 }
 
@@ -166,6 +173,7 @@ void editor_lev_window()
             std::memcpy(name, lev_nam, sizeof name);
             // At most 49 characters: the name's last byte stays its end.
             jscanf(w + 34, 30, LEV_NAME_BYTES - 1, 70, 2, lev_nam, 2);
+            after_typing();
             if (jscanf_escaped()) std::memcpy(lev_nam, name, sizeof name);
             std::memset(lev_nam + std::strlen(lev_nam), 0, sizeof lev_nam - std::strlen(lev_nam));
         }
