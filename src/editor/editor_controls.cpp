@@ -44,6 +44,8 @@ void toggle_editor()
     } else {
         j[editor_on] = 0;
         j[free_camera] = 0;
+        // The leader walks by mouse only with no layer being painted.
+        j[edit_layer] = 5;
         note_frames = 0;
     }
     update_scr();
@@ -153,7 +155,7 @@ void draw_editor_note()
     if (note_frames <= 0) return;
     note_frames--;
     draw_tbox(0, 200, 400, 40, 1);
-    wrt2(14, 216, (int)sizeof note_text, note_ok ? 70 : 17, 0, 1, note_text);
+    wrt2(24, 216, (int)sizeof note_text, note_ok ? 70 : 17, 0, 1, note_text);
 }
 
 int editor_cell()

@@ -316,9 +316,11 @@ TEST_F(Editor, SwitchingOnKeepsTheChestsOfOtherLevels)
     EXPECT_EQ(gr[5], 1);
     EXPECT_EQ(get_num_lev_chests(), 1);
     EXPECT_EQ(ls[48 + MAP_W * 49], 99);
+    frame(EDGE_UP, K_1);
     frame(EDGE_UP, K_E);
     EXPECT_EQ(j[editor_on], 0);
     EXPECT_EQ(j[free_camera], 0);
+    EXPECT_EQ(j[edit_layer], 5);
 }
 
 TEST_F(Editor, ASavedLevelTurnedIntoAPlanBuildsTheSameFile)
