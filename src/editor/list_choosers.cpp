@@ -47,6 +47,13 @@ void list_row(int r, int number, const char *name, int colour)
     wrt2(NAME_X, y, 50, colour, 0, 1, name);
 }
 
+// A chest or spawner: its id and its cell.
+void record_row(int r, int id, int x, int y, int colour)
+{
+    std::string at = "at " + std::to_string(x) + ", " + std::to_string(y);
+    list_row(r, id, at.c_str(), colour);
+}
+
 // The lists of numbered things: items and creature types.
 template <typename Draw>
 void choose_number(int *t, int last, Draw draw_name)
@@ -83,7 +90,7 @@ void choose_record(int *k, int count, Find find, Draw draw)
         scroll(top, 10, count - LIST_ROWS);
         for (int r = 0; r < LIST_ROWS && top + r < count; r++) {
             int rec = find(top + r);
-            if (rec >= 0) draw(r, top + r, rec, row_colour(r));
+            if (rec >= 0) draw(r, rec, row_colour(r));
         }
         int r = pointed_row();
         int rec = r >= 0 && top + r < count ? find(top + r) : -1;
@@ -150,12 +157,10 @@ void choose_chest(int *k)
     int base = j[level_no] * CHESTS_PER_LEVEL;
     choose_record(
         k, CHESTS_PER_LEVEL, [base](int n) { return get_chest_from_id(base + n); },
-        [](int r, int n, int c, int colour) {
+        [](int r, int c, int colour) {
             const chest_rec &ch = chest[c];
-            std::string at = "at " + std::to_string(ch.x) + ", " + std::to_string(ch.y);
-            list_row(r, ch.chest_id, at.c_str(), colour);
+            record_row(r, ch.chest_id, ch.x, ch.y, colour);
             if (colour == ON) draw_ls(ch.chest_pic, 1, 240, 100, 1);
-            (void)n;
         });
 }
 
@@ -164,14 +169,12 @@ void choose_crt_spawner(int *k)
     int base = j[level_no] * SPAWNER_COUNT;
     choose_record(
         k, SPAWNER_COUNT, [base](int n) { return get_spawner_from_id(base + n); },
-        [](int r, int n, int s, int colour) {
+        [](int r, int s, int colour) {
             const spawner_rec &sp = crt_spawner[s];
-            std::string at = "at " + std::to_string(sp.x) + ", " + std::to_string(sp.y);
-            list_row(r, sp.id, at.c_str(), colour);
+            record_row(r, sp.id, sp.x, sp.y, colour);
             // The first creature it brings, to tell the spawners apart.
             int t = sp.crt_types[0];
             if (t >= 0 && text_ok(t, NAMES)) wrt(NAME_X + 70, ROW_H + ROW_H * r, 400, t, NAMES, colour, 0, 1, 0);
-            (void)n;
         });
 }
 

@@ -36,6 +36,14 @@ bool continue_button()
     return mb1 == EDGE_PRESSED && mx - VIEW_X > CONTINUE_X && my - VIEW_Y > CONTINUE_Y;
 }
 
+// The end of a frame of the chest or spawner window: true when it was closed.
+bool closed_by_continue()
+{
+    bool done = continue_button();
+    window_frame_end();
+    return done;
+}
+
 // An "Item:" row: the item's name and its chance; a left release on the label
 // chooses the item, a right release edits the chance.
 template <typename Type, typename Chance>
@@ -217,9 +225,7 @@ void editor_chest_window()
         for (int i = 0; i < LOCK_DISCS; i++) num_field(10 + 48 * i, 70, "R:", k.disc_r[i], 0, 100);
         for (int i = 0; i < CHEST_SLOTS; i++)
             item_row(i % 2 ? 190 : 10, 90 + 10 * (i / 2), k.item_types[i], k.item_chance[i], -1, 32767);
-        bool done = continue_button();
-        window_frame_end();
-        if (done) break;
+        if (closed_by_continue()) break;
     }
     j[sel_chest] = -1;
     clear_keyr();
@@ -266,9 +272,7 @@ void editor_crt_spawner_window()
         for (int i = 0; i < SPAWNER_LOOT; i++)
             item_row(i % 2 ? 190 : 10, 160 + 10 * (i / 2), s.loot_items[i], s.loot_chances[i], -1, 100000);
         fix_spawner_loot(k);
-        bool done = continue_button();
-        window_frame_end();
-        if (done) break;
+        if (closed_by_continue()) break;
     }
     j[sel_spawner] = -1;
     clear_keyr();
