@@ -1,6 +1,8 @@
 // editor_controls.cpp -- the editor's keys and buttons on the play screen, and its tool bar
+#include <algorithm>
 #include <cstring>
 #include <string>
+#include <vector>
 
 #include "battle/battle.h"
 #include "chests/chests.h"
@@ -110,6 +112,10 @@ void save_from_editor()
         update_scr();
         return;
     }
+    // A failed save leaves the editor on the level it was, its records as they were.
+    std::vector<chest_rec> chests(chest, chest + CHEST_COUNT);
+    std::vector<spawner_rec> spawners(crt_spawner, crt_spawner + SPAWNER_COUNT);
+    int32_t id = lsts[lev_id];
     if (n != from) {
         clear_lev_chests(n);
         for (int i = 0; i < CHEST_COUNT; i++)
@@ -122,6 +128,12 @@ void save_from_editor()
     }
     lsts[lev_id] = n;
     bool saved = save_level(n) == 0;
+    if (!saved) {
+        std::copy(chests.begin(), chests.end(), chest);
+        std::copy(spawners.begin(), spawners.end(), crt_spawner);
+        lsts[lev_id] = id;
+        j[level_no] = from;
+    }
     std::string file = "l" + std::to_string(n) + ".txt";
     editor_note(((saved ? "Level saved as " : "Could not save ") + file).c_str(), saved);
 }
