@@ -336,6 +336,13 @@ TEST_F(Editor, ASavedLevelTurnedIntoAPlanBuildsTheSameFile)
     ASSERT_EQ(std::system((tool + "l41.plan rebuilt.txt" + tiles).c_str()), 0);
     EXPECT_EQ(read_file("rebuilt.txt"), read_file("l41.txt"));
 
+    // The game's own levels too: the tool writes a plan only when it builds the same bytes.
+    for (int n : {4, 98, 99}) {
+        std::string level = "l" + std::to_string(n) + ".txt";
+        EXPECT_EQ(std::system((tool + "--plan '" + home + "/" + level + "' " + level + ".plan" + tiles).c_str()), 0)
+            << level;
+    }
+
     // A file that is not a whole level gives no plan.
     write_file("l42.txt", read_file("l41.txt").substr(0, 5000));
     EXPECT_NE(std::system((tool + "--plan l42.txt l42.plan" + tiles + " 2>/dev/null").c_str()), 0);
