@@ -287,7 +287,7 @@ TEST_F(Editor, AFailedSaveLeavesTheOldFile)
     edited_level();
     std::string saved = read_file("l41.txt");
     // The temporary file cannot be made: a folder stands in its place.
-    ASSERT_EQ(mkdir("l41.txt.new", 0755), 0);
+    ASSERT_EQ(mkdir("l41.txt.tmp", 0755), 0);
     paint_cell(1, 0, 40);
     EXPECT_EQ(save_level(LEVEL), -1);
     EXPECT_EQ(read_file("l41.txt"), saved);
