@@ -23,14 +23,16 @@ var Module = (function () {
   canvas.focus();
 
   // What each frame's work cost, the last few hundred frames.
-  var work = [], frames = 0;
+  var work = [], periods = [], frames = 0, lastFrame = 0;
   var KEEP = 600;
   function frameStats() {
     var sorted = work.slice().sort(function (a, b) { return a - b; });
     var n = sorted.length;
-    if (!n) return { frames: 0, mean: 0, p95: 0, max: 0 };
+    if (!n) return { frames: 0, mean: 0, p95: 0, max: 0, period: 0 };
     var sum = sorted.reduce(function (a, b) { return a + b; }, 0);
-    return { frames: frames, mean: sum / n, p95: sorted[Math.floor(n * 0.95)], max: sorted[n - 1] };
+    var gaps = periods.slice().sort(function (a, b) { return a - b; });
+    var period = gaps.length ? gaps[Math.floor(gaps.length / 2)] : 0;
+    return { frames: frames, mean: sum / n, p95: sorted[Math.floor(n * 0.95)], max: sorted[n - 1], period: period };
   }
   setInterval(function () {
     var s = frameStats();
@@ -54,6 +56,21 @@ var Module = (function () {
 
   function say(text) { status.textContent = text; }
 
+  // The game's wait for its frame: a timer that ends in a message, since
+  // timers set from timers are held to 4 ms each and messages are not.
+  var wakeChannel = new MessageChannel(), wakeUp = null;
+  wakeChannel.port1.onmessage = function () {
+    var wake = wakeUp;
+    wakeUp = null;
+    wake();
+  };
+  function sleep(ms, wake) {
+    setTimeout(function () {
+      wakeUp = wake;
+      wakeChannel.port2.postMessage(0);
+    }, ms);
+  }
+
   return {
     canvas: canvas,
     hmStores: 0,
@@ -76,12 +93,17 @@ var Module = (function () {
       context.putImageData(new ImageData(new Uint8ClampedArray(px.buffer, px.byteOffset, px.length), w, h), 0, 0);
     },
     hmFrameWork: function (ms) {
+      var now = performance.now();
+      if (frames) periods.push(now - lastFrame);
+      lastFrame = now;
       frames++;
       work.push(ms);
       if (work.length > KEEP) work.shift();
+      if (periods.length > KEEP) periods.shift();
     },
     hmFrameStats: frameStats,
     hmStoreSaves: store,
+    hmSleep: sleep,
     hmMessage: function (text) { say(text); console.warn(text); },
     hmScale: function () { return canvas.getBoundingClientRect().width / W; }
   };

@@ -13,7 +13,8 @@ add_library(hm_web_png STATIC src/platform/web_png/png.cpp)
 target_include_directories(hm_web_png PUBLIC src/platform/web_png)
 target_link_libraries(hm_game PUBLIC hm_web_png)
 
-add_executable(hollowmere src/platform/web_main.cpp src/platform/web_backend.cpp src/platform/screen565.cpp)
+add_executable(hollowmere src/platform/web_main.cpp src/platform/web_backend.cpp src/platform/screen565.cpp
+               src/platform/midi_names.cpp)
 target_link_libraries(hollowmere hm_web_glue hm_game)
 set_target_properties(hollowmere PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${HM_WEB_OUT})
 # The game's loops wait for their frame with emscripten_sleep: Asyncify unwinds
@@ -26,6 +27,6 @@ target_link_options(hollowmere PRIVATE
 set_property(TARGET hollowmere APPEND PROPERTY LINK_DEPENDS ${HM_WEB_DATA}.stamp)
 
 # The page and its script, beside the program.
-foreach(page index.html shell.js)
+foreach(page index.html shell.js music.js)
   configure_file(${PROJECT_SOURCE_DIR}/web/${page} ${HM_WEB_OUT}/${page} COPYONLY)
 endforeach()

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "platform/headless.h"
+#include "platform/midi_names.h"
 #include "platform/platform.h"
 #include "platform/screen565.h"
 
@@ -20,8 +21,6 @@ long long clock_ms;
 void (*tick_fn)();
 void (*frame_hook)();
 
-constexpr int MAX_MIDI = 16;
-std::string midi_files[MAX_MIDI];
 std::string playing;
 int music_volume = 255;
 
@@ -117,29 +116,14 @@ long plat_time() { return base_time + (long)(clock_ms / 1000); }
 void plat_music_volume(int volume) { music_volume = volume; }
 int hl_music_volume() { return music_volume; }
 
-int plat_load_midi(const char *file)
-{
-    FILE *in = std::fopen(file, "rb");
-    if (!in) return 0;
-    std::fclose(in);
-    for (int h = 1; h < MAX_MIDI; h++)
-        if (midi_files[h].empty()) {
-            midi_files[h] = file;
-            return h;
-        }
-    return 0;
-}
+int plat_load_midi(const char *file) { return midi_name_load(file); }
 
-void plat_play_midi(int midi, bool)
-{
-    playing = (midi > 0 && midi < MAX_MIDI) ? midi_files[midi] : std::string();
-}
+void plat_play_midi(int midi, bool) { playing = midi_name(midi); }
 
 void plat_destroy_midi(int midi)
 {
-    if (midi <= 0 || midi >= MAX_MIDI) return;
-    if (playing == midi_files[midi]) playing.clear();
-    midi_files[midi].clear();
+    if (midi > 0 && playing == midi_name(midi)) playing.clear();
+    midi_name_forget(midi);
 }
 
 }  // namespace hm

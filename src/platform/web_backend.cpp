@@ -3,12 +3,10 @@
 #include <emscripten/html5.h>
 
 #include <algorithm>
-#include <cstdio>
-#include <cstring>
 #include <ctime>
 #include <memory>
-#include <string>
 
+#include "platform/midi_names.h"
 #include "platform/platform.h"
 #include "platform/save_mirror.h"
 #include "platform/screen565.h"
@@ -23,6 +21,19 @@ EM_JS(void, page_frame_work, (double ms), { Module.hmFrameWork(ms); });
 EM_JS(void, page_store_saves, (), { Module.hmStoreSaves(); });
 EM_JS(void, page_message, (const char *text), { Module.hmMessage(UTF8ToString(text)); });
 EM_JS(double, page_scale, (), { return Module.hmScale(); });
+// The page's synthesizer (web/music.js) reads the piece from the file system.
+EM_JS(void, page_play_music, (const char *file, int loop), {
+    var name = UTF8ToString(file), bytes = null;
+    try { bytes = FS.readFile(name); } catch (e) {}
+    HollowmereMusic.play(name, bytes, loop != 0);
+});
+EM_JS(void, page_stop_music, (), { HollowmereMusic.stop(); });
+EM_JS(void, page_music_volume, (int volume), { HollowmereMusic.volume(volume); });
+// emscripten_sleep's timers, each set from the last, are held to 4 ms apiece
+// by the browser; the page's own wake-up is not, so a frame ends on time.
+EM_ASYNC_JS(void, page_sleep, (int ms), {
+    await new Promise(function (wake) { Module.hmSleep(ms, wake); });
+});
 
 namespace hm {
 
@@ -49,8 +60,7 @@ void (*tick_fn)();
 double clock_ms;            // the browser clock, in whole milliseconds handed to tick_fn
 double woke_at;             // when the game last got the processor back
 
-constexpr int MAX_MIDI = 16;
-std::string midi_files[MAX_MIDI];
+int playing;                // the handle of the piece playing, 0 none
 
 std::unique_ptr<save_mirror> mirror;
 double mirror_checked;
@@ -80,9 +90,12 @@ EM_BOOL on_key(int type, const EmscriptenKeyboardEvent *e, void *)
 
 EM_BOOL on_mouse(int type, const EmscriptenMouseEvent *e, void *)
 {
-    double scale = page_scale();
-    pointer_x = std::max(0, std::min(SCR_W, (int)(e->targetX / scale)));
-    pointer_y = std::max(0, std::min(SCR_H, (int)(e->targetY / scale)));
+    // A button let go over the rest of the page tells no place on the canvas.
+    if (type != EMSCRIPTEN_EVENT_MOUSEUP) {
+        double scale = page_scale();
+        pointer_x = std::max(0, std::min(SCR_W, (int)(e->targetX / scale)));
+        pointer_y = std::max(0, std::min(SCR_H, (int)(e->targetY / scale)));
+    }
     int bit = e->button == 0 ? 1 : e->button == 2 ? 2 : 0;
     if (type == EMSCRIPTEN_EVENT_MOUSEDOWN) {
         buttons |= bit;
@@ -216,7 +229,7 @@ void plat_idle()
         page_frame_work(emscripten_get_now() - woke_at);
     }
     keep_players_files(now);
-    emscripten_sleep(1);
+    page_sleep(1);
     woke_at = emscripten_get_now();
     // A page left in the background gets no time: its game does not race to catch up.
     if (woke_at - clock_ms > 1000) clock_ms = woke_at - 1000;
@@ -228,28 +241,21 @@ void plat_idle()
 
 long plat_time() { return (long)std::time(nullptr); }
 
-// Music is silent in the browser for now; the pieces are still known by name,
-// so that the game's choice of music runs as it does elsewhere.
-void plat_music_volume(int) {}
+void plat_music_volume(int volume) { page_music_volume(volume); }
 
-int plat_load_midi(const char *file)
+int plat_load_midi(const char *file) { return midi_name_load(file); }
+
+void plat_play_midi(int midi, bool loop)
 {
-    FILE *in = std::fopen(file, "rb");
-    if (!in) return 0;
-    std::fclose(in);
-    for (int h = 1; h < MAX_MIDI; h++)
-        if (midi_files[h].empty()) {
-            midi_files[h] = file;
-            return h;
-        }
-    return 0;
+    playing = midi_name(midi)[0] ? midi : 0;
+    if (playing) page_play_music(midi_name(midi), loop);
+    else page_stop_music();
 }
-
-void plat_play_midi(int, bool) {}
 
 void plat_destroy_midi(int midi)
 {
-    if (midi > 0 && midi < MAX_MIDI) midi_files[midi].clear();
+    if (midi > 0 && midi == playing) plat_play_midi(0, false);
+    midi_name_forget(midi);
 }
 
 }  // namespace hm
