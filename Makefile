@@ -76,11 +76,13 @@ art-sheets: all
 # files that a native game left in build/data stay out of the page.
 WEB_ENV := NODE_PATH=/usr/share/nodejs
 web: all
-	rm -rf $(BUILD)/web-data && mkdir -p $(BUILD)/web-data
+	rm -rf $(BUILD)/web-data.new && mkdir -p $(BUILD)/web-data.new
 	find $(BUILD)/data -maxdepth 1 -type f ! -name pnames.txt ! -name pscr.bmp ! -name '*.cha' \
 		! -name '*.autosave' ! -name '*.tmp' ! -name '*.new' ! -name 'hollowmere-*.png' \
-		-exec cp {} $(BUILD)/web-data/ \;
-	touch $(BUILD)/web-data.stamp
+		-exec cp {} $(BUILD)/web-data.new/ \;
+	@# The page is packed again only when its content changed.
+	if diff -rq $(BUILD)/web-data.new $(BUILD)/web-data >/dev/null 2>&1; then rm -rf $(BUILD)/web-data.new; \
+	else rm -rf $(BUILD)/web-data && mv $(BUILD)/web-data.new $(BUILD)/web-data && touch $(BUILD)/web-data.stamp; fi
 	$(WEB_ENV) emcmake cmake -S . -B $(BUILD)/web-build -DCMAKE_BUILD_TYPE=Release -DHM_TESTS=OFF \
 		-DHM_WEB_DATA=$(CURDIR)/$(BUILD)/web-data -DHM_WEB_OUT=$(CURDIR)/$(BUILD)/web
 	$(WEB_ENV) cmake --build $(BUILD)/web-build -j 2 --target hollowmere
