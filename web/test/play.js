@@ -3,7 +3,8 @@
 //   node web/test/play.js SITE OUT
 // SITE is build/web; the screenshots go to OUT.  A new player is made by
 // clicking and typing, the village must be shown, P must leave a screenshot,
-// and after a reload the player's files must come back from IndexedDB.
+// and after a reload the player's files must come back from IndexedDB and his
+// game load.
 'use strict';
 
 const fs = require('fs');
@@ -164,8 +165,18 @@ async function main() {
       save: Module.FS.readdir('/hollowmere').includes('tester.cha'),
     }));
     check(back.names.includes('tester') && back.save, 'after a reload the player and his save are back');
+    // ... and the game loads him: Players, his row, Load.
     await sleep(1500);
-    await page.screenshot({ path: path.join(out, 'title-after-reload.png') });
+    await click(page, 330, 188);
+    await sleep(800);
+    await page.screenshot({ path: path.join(out, 'players-after-reload.png') });
+    await click(page, 300, 55);
+    await sleep(300);
+    await click(page, 320, 212);
+    await sleep(3000);
+    const loaded = await litPixels(page, 20, 20, 400, 240);
+    check(loaded > 0.8, 'the saved game is loaded after the reload (' + (loaded * 100).toFixed(0) + '% of the view lit)');
+    await page.screenshot({ path: path.join(out, 'loaded-after-reload.png') });
   } catch (e) {
     check(false, 'the test ran to its end: ' + e.message);
   } finally {
