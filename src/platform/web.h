@@ -8,4 +8,8 @@ namespace hm {
 // copied back into run first.
 void web_keep_players_files(const char *run, const char *keep);
 
+// Keeps what changed since the last check now (the game has ended: no frame
+// will check again).
+void web_keep_players_files_now();
+
 }  // namespace hm

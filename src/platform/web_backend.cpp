@@ -132,12 +132,21 @@ void put(int i, uint16_t c)
     rgba[i] = rgba_of[c];
 }
 
+}  // namespace
+
+void web_keep_players_files_now()
+{
+    if (mirror && mirror->update() != 0) page_store_saves();
+}
+
+namespace {
+
 // The player's files go to the browser's store soon after they change.
 void keep_players_files(double now)
 {
-    if (!mirror || now - mirror_checked < MIRROR_EVERY_MS) return;
+    if (now - mirror_checked < MIRROR_EVERY_MS) return;
     mirror_checked = now;
-    if (mirror->update() != 0) page_store_saves();
+    web_keep_players_files_now();
 }
 
 }  // namespace

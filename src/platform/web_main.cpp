@@ -5,6 +5,7 @@
 
 #include "core/core.h"
 #include "core/settings.h"
+#include "platform/platform.h"
 #include "platform/web.h"
 
 namespace {
@@ -24,5 +25,9 @@ int main()
     }
     hm::web_keep_players_files(RUN_DIR, KEPT_DIR);
     // No settings file in a page: the defaults suit it (the page does the scaling).
-    return hm::hollowmere_main();
+    int status = hm::hollowmere_main();
+    hm::web_keep_players_files_now();
+    // A page cannot close itself: it says how to start again.
+    hm::plat_message("Hollowmere has ended: reload the page to play again.");
+    return status;
 }
