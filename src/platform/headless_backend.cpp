@@ -1,7 +1,9 @@
 // headless_backend.cpp -- an in-memory screen, scripted devices and a virtual clock
+#include <chrono>
 #include <cstdio>
 #include <cstring>
 #include <string>
+#include <vector>
 
 #include "platform/headless.h"
 #include "platform/platform.h"
@@ -24,6 +26,24 @@ constexpr int MAX_MIDI = 16;
 std::string midi_files[MAX_MIDI];
 std::string playing;
 int music_volume = 255;
+
+// The frame-work stopwatch: real time the game spends between the frame hook
+// and the pacing wait, with neither of them counted.
+using stopwatch = std::chrono::steady_clock;
+bool timing;
+stopwatch::time_point resumed;   // the game's code last took over from the hook or the wait
+double work_us;                  // this frame's work so far
+std::vector<double> frame_work;  // one entry per whole frame timed
+
+void pause_stopwatch()
+{
+    if (timing) work_us += std::chrono::duration<double, std::micro>(stopwatch::now() - resumed).count();
+}
+
+void resume_stopwatch()
+{
+    if (timing) resumed = stopwatch::now();
+}
 
 void put_le(FILE *out, uint32_t v, int bytes)
 {
@@ -67,6 +87,20 @@ void hl_set_time(long seconds) { base_time = seconds; }
 long long hl_clock_ms() { return clock_ms; }
 const uint16_t *hl_screen() { return screen_px; }
 const char *hl_music_playing() { return playing.c_str(); }
+
+void hl_time_frames(bool on)
+{
+    timing = on;
+    work_us = 0;
+    resumed = stopwatch::now();
+}
+
+std::vector<double> hl_take_frame_work()
+{
+    std::vector<double> taken;
+    taken.swap(frame_work);
+    return taken;
+}
 
 int hl_write_bmp(const char *file)
 {
@@ -142,9 +176,14 @@ int plat_screen_rgb(uint8_t *rgb)
     return 0;
 }
 
+// A frame ends where the next one reads its keys: what ran since then is its work.
 void plat_input_frame()
 {
+    pause_stopwatch();
+    if (timing && work_us > 0) frame_work.push_back(work_us);
+    work_us = 0;
     if (frame_hook) frame_hook();
+    resume_stopwatch();
 }
 
 bool plat_key_down(int code) { return code > 0 && code < K_COUNT && keys[code]; }
@@ -163,8 +202,10 @@ void plat_mouse_mickeys(int *dx, int *dy)
 // No real waiting: a millisecond passes each time the game waits.
 void plat_idle()
 {
+    pause_stopwatch();
     clock_ms++;
     if (tick_fn) tick_fn();
+    resume_stopwatch();
 }
 
 long plat_time() { return base_time + (long)(clock_ms / 1000); }
