@@ -2,6 +2,7 @@
 #include <chrono>
 #include <cstdio>
 #include <cstring>
+#include <ctime>
 #include <string>
 #include <vector>
 
@@ -27,23 +28,15 @@ std::string midi_files[MAX_MIDI];
 std::string playing;
 int music_volume = 255;
 
-// The frame-work stopwatch: real time the game spends between the frame hook
-// and the pacing wait, with neither of them counted.
-using stopwatch = std::chrono::steady_clock;
+// The frame-work stopwatch: the processor time this thread spends between one
+// frame hook and the next, less the pacing wait.  Processor time, not the wall
+// clock, so that a frame is not charged for the time other programs ran.
+using wall = std::chrono::steady_clock;
 bool timing;
-stopwatch::time_point resumed;   // the game's code last took over from the hook or the wait
-double work_us;                  // this frame's work so far
+double frame_began_us;           // processor time when the game last left the hook
+double waited_us;                // this frame's pacing wait so far
+wall::time_point wait_began;
 std::vector<double> frame_work;  // one entry per whole frame timed
-
-void pause_stopwatch()
-{
-    if (timing) work_us += std::chrono::duration<double, std::micro>(stopwatch::now() - resumed).count();
-}
-
-void resume_stopwatch()
-{
-    if (timing) resumed = stopwatch::now();
-}
 
 void put_le(FILE *out, uint32_t v, int bytes)
 {
@@ -88,11 +81,18 @@ long long hl_clock_ms() { return clock_ms; }
 const uint16_t *hl_screen() { return screen_px; }
 const char *hl_music_playing() { return playing.c_str(); }
 
+double hl_cpu_us()
+{
+    timespec ts;
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &ts);
+    return (double)ts.tv_sec * 1e6 + (double)ts.tv_nsec / 1e3;
+}
+
 void hl_time_frames(bool on)
 {
     timing = on;
-    work_us = 0;
-    resumed = stopwatch::now();
+    waited_us = 0;
+    frame_began_us = hl_cpu_us();
 }
 
 std::vector<double> hl_take_frame_work()
@@ -179,11 +179,10 @@ int plat_screen_rgb(uint8_t *rgb)
 // A frame ends where the next one reads its keys: what ran since then is its work.
 void plat_input_frame()
 {
-    pause_stopwatch();
-    if (timing && work_us > 0) frame_work.push_back(work_us);
-    work_us = 0;
+    if (timing) frame_work.push_back(hl_cpu_us() - frame_began_us - waited_us);
     if (frame_hook) frame_hook();
-    resume_stopwatch();
+    waited_us = 0;
+    if (timing) frame_began_us = hl_cpu_us();
 }
 
 bool plat_key_down(int code) { return code > 0 && code < K_COUNT && keys[code]; }
@@ -202,10 +201,10 @@ void plat_mouse_mickeys(int *dx, int *dy)
 // No real waiting: a millisecond passes each time the game waits.
 void plat_idle()
 {
-    pause_stopwatch();
+    if (timing) wait_began = wall::now();
     clock_ms++;
     if (tick_fn) tick_fn();
-    resume_stopwatch();
+    if (timing) waited_us += std::chrono::duration<double, std::micro>(wall::now() - wait_began).count();
 }
 
 long plat_time() { return base_time + (long)(clock_ms / 1000); }
