@@ -146,31 +146,39 @@ bool same_file(const struct stat &a, const struct stat &b)
 bool archived_raw(int n, int g, raw_pic &p)
 {
     if (!pic_ok(n, g) || pic_is_rle(n, g)) return false;
+    p.px = archived_pixels(n, g, &p.w, &p.h);
+    return p.px != nullptr;
+}
+
+}  // namespace
+
+const uint8_t *archived_pixels(int n, int g, int *w, int *h)
+{
     struct stat now;
-    if (stat(PICTURE_ARCHIVE, &now) != 0) return false;
+    if (stat(PICTURE_ARCHIVE, &now) != 0) return nullptr;
     if (!same_file(now, archive_seen)) {
         for (archived_pic &a : archived) a = archived_pic{};
         archive_seen = now;
     }
-    uint32_t at = PIC_dat[g][n];
+    uint32_t at = pic_ok(n, g) ? PIC_dat[g][n] : 0;
     for (const archived_pic &a : archived)
         if (a.n == n && a.g == g && a.at == at) {
-            p = {a.px.data(), a.w, a.h};
-            return true;
+            *w = a.w;
+            *h = a.h;
+            return a.px.data();
         }
-    pic_header h;
-    int size = read_pic(n, g, &h, nullptr, 0);
-    if (size <= 0) return false;
+    pic_header head;
+    int size = read_pic(n, g, &head, nullptr, 0);
+    if (size <= 0) return nullptr;
     std::vector<uint8_t> buf((size_t)size);
-    if (read_pic(n, g, &h, buf.data(), size) != size) return false;
+    if (read_pic(n, g, &head, buf.data(), size) != size) return nullptr;
     archived_pic &a = archived[archived_next];
     archived_next = (archived_next + 1) % ARCHIVED_KEPT;
-    a = archived_pic{n, g, at, (int)h.width, (int)h.height, std::move(buf)};
-    p = {a.px.data(), a.w, a.h};
-    return true;
+    a = archived_pic{n, g, at, (int)head.width, (int)head.height, std::move(buf)};
+    *w = a.w;
+    *h = a.h;
+    return a.px.data();
 }
-
-}  // namespace
 
 const uint16_t *shade_slice(int shade) { return slice(shade); }
 uint16_t blend_px(uint16_t back, uint16_t fore, int a) { return blend(back, fore, a); }
