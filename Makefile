@@ -2,7 +2,7 @@
 #   make        build the game, the headless runner, the tools and build/data
 #   make play   install what is missing, build in Release and play
 #   make test   install what is missing, build with sanitizers and run every test
-#   make bench  frame-time benchmarks
+#   make bench  frame-time benchmarks: frame work per scenario against the floor
 #   make demo   scripted headless runs (a tour, a village battle) that leave screenshots in build/demo/
 #   make art-sheets   contact sheets of every picture and test scenes in build/art/sheets/
 #   make install      the game, its content, desktop entry, icon and manual under PREFIX
@@ -38,17 +38,9 @@ bench: deps
 	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=Release -DHM_BENCH=ON
 	cmake --build $(BUILD) -j $(JOBS)
 	$(BUILD)/hollowmere-bench
-	@# The village's battles played through: what their computer turns cost (at
-	@# most 5 ms each, a fifth of a frame).
-	@for s in battle_village_rats battle_village_bandits; do \
-		out=$$(cmake -DRUNNER=$(CURDIR)/$(BUILD)/hollowmere-headless -DDATA=$(CURDIR)/$(BUILD)/data \
-			-DRUN_DIR=$(CURDIR)/$(BUILD)/bench-run -DSCRIPT=$(CURDIR)/tests/scripts/$$s.play \
-			-P tests/run_script.cmake 2>&1) || { echo "$$out"; exit 1; }; \
-		echo "$$out"; \
-		echo "$$out" | awk '/^computer turns/ && $$5 + 0 > 5 { print "a computer turn took over 5 ms"; bad = 1 } \
-			END { exit bad }' || exit 1; \
-	done
-	@rm -rf $(BUILD)/bench-run
+	@# The scenarios' frame work against the floor, and what the computer's turns
+	@# of the village's battles cost.
+	bench/run_scenarios.sh $(BUILD)
 
 demo: deps all
 	rm -rf $(BUILD)/demo && mkdir -p $(BUILD)/demo

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <vector>
 
 namespace hm {
 
@@ -19,5 +20,11 @@ const uint16_t *hl_screen();             // 640 x 400 pixels
 int hl_write_bmp(const char *file);      // the screen as a 24-bit BMP; 0 on success
 const char *hl_music_playing();          // file name of the piece playing, "" none
 int hl_music_volume();                   // the music volume last asked for
+
+// Frame work: the processor time of each frame without the frame hook and the
+// pacing wait, in microseconds, kept for every frame while timing is on.
+double hl_cpu_us();                       // processor time of this thread
+void hl_time_frames(bool on);
+std::vector<double> hl_take_frame_work();   // the frames timed so far, handed over
 
 }  // namespace hm

@@ -1,7 +1,10 @@
 // headless_backend.cpp -- an in-memory screen, scripted devices and a virtual clock
+#include <chrono>
 #include <cstdio>
 #include <cstring>
+#include <ctime>
 #include <string>
+#include <vector>
 
 #include "platform/headless.h"
 #include "platform/midi_names.h"
@@ -23,6 +26,16 @@ void (*frame_hook)();
 
 std::string playing;
 int music_volume = 255;
+
+// The frame-work stopwatch: the processor time this thread spends between one
+// frame hook and the next, less the pacing wait.  Processor time, not the wall
+// clock, so that a frame is not charged for the time other programs ran.
+using wall = std::chrono::steady_clock;
+bool timing;
+double frame_began_us;           // processor time when the game last left the hook
+double waited_us;                // this frame's pacing wait so far
+wall::time_point wait_began;
+std::vector<double> frame_work;  // one entry per whole frame timed
 
 }  // namespace
 
@@ -62,6 +75,27 @@ long long hl_clock_ms() { return clock_ms; }
 const uint16_t *hl_screen() { return screen565; }
 const char *hl_music_playing() { return playing.c_str(); }
 
+double hl_cpu_us()
+{
+    timespec ts;
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &ts);
+    return (double)ts.tv_sec * 1e6 + (double)ts.tv_nsec / 1e3;
+}
+
+void hl_time_frames(bool on)
+{
+    timing = on;
+    waited_us = 0;
+    frame_began_us = hl_cpu_us();
+}
+
+std::vector<double> hl_take_frame_work()
+{
+    std::vector<double> taken;
+    taken.swap(frame_work);
+    return taken;
+}
+
 int hl_write_bmp(const char *file) { return write_bmp565(file, screen565); }
 
 // -- the platform -------------------------------------------------------------
@@ -86,9 +120,13 @@ void plat_putpixel(int x, int y, uint16_t c)
     screen565[y * SCR_W + x] = c;
 }
 
+// A frame ends where the next one reads its keys: what ran since then is its work.
 void plat_input_frame()
 {
+    if (timing) frame_work.push_back(hl_cpu_us() - frame_began_us - waited_us);
     if (frame_hook) frame_hook();
+    waited_us = 0;
+    if (timing) frame_began_us = hl_cpu_us();
 }
 
 bool plat_key_down(int code) { return code > 0 && code < K_COUNT && keys[code]; }
@@ -107,8 +145,10 @@ void plat_mouse_mickeys(int *dx, int *dy)
 // No real waiting: a millisecond passes each time the game waits.
 void plat_idle()
 {
+    if (timing) wait_began = wall::now();
     clock_ms++;
     if (tick_fn) tick_fn();
+    if (timing) waited_us += std::chrono::duration<double, std::micro>(wall::now() - wait_began).count();
 }
 
 long plat_time() { return base_time + (long)(clock_ms / 1000); }

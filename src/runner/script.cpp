@@ -15,6 +15,7 @@
 #include "items/items.h"
 #include "party/party.h"
 #include "platform/headless.h"
+#include "runner/frame_timing.h"
 #include "story/story.h"
 #include "world/world.h"
 
@@ -25,7 +26,7 @@ namespace {
 enum OpKind {
     OP_KEY, OP_BUTTON, OP_MOVE, OP_FRAMES, OP_SHOT, OP_SAVE, OP_EXPECT, OP_UNTIL, OP_SEED, OP_LEVEL,
     OP_GIVE, OP_JOIN, OP_EXP, OP_POINT_CELL, OP_POINT_CRT, OP_POINT_LS, OP_POINT_BUTTON, OP_PRINT, OP_SETTLE,
-    OP_WHILE, OP_END, OP_SET, OP_MUSIC
+    OP_WHILE, OP_END, OP_SET, OP_MUSIC, OP_MEASURE
 };
 
 // What an expectation reads: a slot of j or f, or a field of a creature record.
@@ -211,6 +212,12 @@ bool parse_line(const std::string &line, const std::string &where, const std::st
             ops.push_back(make(OP_BUTTON, where, button, 0));
             ops.push_back(make(OP_FRAMES, where, 1));
         }
+    } else if (cmd == "measure") {
+        // measure NAME times the frames from here on as a scenario; measure end stops.
+        if (w.size() != 2) return fail_parse(where, "measure NAME|end");
+        Op op = make(OP_MEASURE, where);
+        op.path = w[1] == "end" ? std::string() : w[1];
+        ops.push_back(op);
     } else if (cmd == "shot" || cmd == "save") {
         if (w.size() != 2) return fail_parse(where, "shot|save FILE");
         Op op = make(cmd == "shot" ? OP_SHOT : OP_SAVE, where);
@@ -596,6 +603,7 @@ void run(const Op &op)
         quiet_frames = settle_waited = 0;
         break;
     case OP_SEED: srandom((uint32_t)op.a); break;
+    case OP_MEASURE: timing_scenario(op.path); break;
     case OP_SET: j[op.a] = op.b; break;
     case OP_LEVEL: make_level(1, op.a, op.b, op.c); break;
     case OP_GIVE:
@@ -684,6 +692,7 @@ void script_frame()
         reseed = false;
     }
     if (limit > 0 && frames_seen >= limit) hl_request_close();
+    timing_frame();
     if (wait_frames > 0 && --wait_frames > 0) return;
     while (pc < ops.size()) {
         run(ops[pc++]);
