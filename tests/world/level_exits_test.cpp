@@ -234,5 +234,23 @@ TEST_F(LevelExits, SpawnersChestsShopsAndStashesNameRealEntries)
     EXPECT_GE(in_play.size(), 60u);
 }
 
+// Every level drawn whole, by day, with its roofs down: no cell a picture should
+// cover is left undrawn.  With HM_LEVEL_MAPS set to a folder, each map is written
+// there as level<N>_map.bmp for looking at.
+TEST_F(LevelExits, EveryLevelDrawsWholeWithoutHoles)
+{
+    const char *dir = std::getenv("HM_LEVEL_MAPS");
+    for (int lv : level_files()) {
+        make_level(1, lv, 0, 0);
+        SCOPED_TRACE("level " + std::to_string(lv));
+        j[light_now] = lsts[light_level] == -1 ? 0 : lsts[light_level];
+        std::vector<uint16_t> map;
+        EXPECT_EQ(draw_whole_map(dir ? &map : nullptr), 0);
+        if (dir)
+            write_bmp24(std::string(dir) + "/level" + std::to_string(lv) + "_map.bmp", 60 * MAP_W, 20 * MAP_W + 100,
+                        map);
+    }
+}
+
 }  // namespace
 }  // namespace hm
