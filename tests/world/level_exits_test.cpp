@@ -2,7 +2,6 @@
 #include <dirent.h>
 
 #include <cstdio>
-#include <deque>
 #include <fstream>
 #include <set>
 #include <sstream>
@@ -35,29 +34,11 @@ int leaving_side(int x, int y)
     return d;
 }
 
-// Cells a walker reaches from (x, y) over the level's blocking, as the path
-// finder walks: eight ways, never across a blocked corner.  A walker stops at
-// the first cell past a bound, so those cells spread no further.
+// Cells a walker reaches from (x, y); a walker stops at the first cell past a
+// bound, so those cells lead no further.
 std::vector<bool> reach(int x, int y)
 {
-    std::vector<bool> seen(MAP_CELLS, false);
-    if (!open(x, y)) return seen;
-    std::deque<int> todo = {cell(x, y)};
-    seen[cell(x, y)] = true;
-    while (!todo.empty()) {
-        int c = todo.front(), cx = c % MAP_W, cy = c / MAP_W;
-        todo.pop_front();
-        if (leaving_side(cx, cy)) continue;
-        for (int dy = -1; dy <= 1; dy++)
-            for (int dx = -1; dx <= 1; dx++) {
-                int nx = cx + dx, ny = cy + dy;
-                if ((!dx && !dy) || !open(nx, ny) || seen[cell(nx, ny)]) continue;
-                if (dx && dy && (!open(cx + dx, cy) || !open(cx, cy + dy))) continue;
-                seen[cell(nx, ny)] = true;
-                todo.push_back(cell(nx, ny));
-            }
-    }
-    return seen;
+    return walk_reach(x, y, [](int cx, int cy) { return leaving_side(cx, cy) != 0; });
 }
 
 // The sides a walker can leave by from the cells reached.

@@ -45,27 +45,8 @@ protected:
     static int cell(int x, int y) { return x + MAP_W * y; }
     static bool open(int x, int y) { return cell_ok(x, y) && grsc[cell(x, y)] == 0; }
 
-    // Cells a walker reaches from (x, y): eight ways, but never across a blocked corner.
-    static std::vector<bool> reach(int x, int y)
-    {
-        std::vector<bool> seen(MAP_CELLS, false);
-        std::deque<int> todo = {cell(x, y)};
-        seen[cell(x, y)] = true;
-        while (!todo.empty()) {
-            int c = todo.front();
-            todo.pop_front();
-            int cx = c % MAP_W, cy = c / MAP_W;
-            for (int dy = -1; dy <= 1; dy++)
-                for (int dx = -1; dx <= 1; dx++) {
-                    int nx = cx + dx, ny = cy + dy;
-                    if ((!dx && !dy) || !open(nx, ny) || seen[cell(nx, ny)]) continue;
-                    if (dx && dy && (!open(cx + dx, cy) || !open(cx, cy + dy))) continue;
-                    seen[cell(nx, ny)] = true;
-                    todo.push_back(cell(nx, ny));
-                }
-        }
-        return seen;
-    }
+    // Cells a walker reaches from (x, y).
+    static std::vector<bool> reach(int x, int y) { return walk_reach(x, y); }
 
     // The roof areas as clear_roof sees them: cells joined below, left, right and above.
     std::vector<std::vector<int>> roof_areas() const

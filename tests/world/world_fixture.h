@@ -9,6 +9,7 @@
 #include <climits>
 #include <cstdio>
 #include <cstring>
+#include <deque>
 #include <functional>
 #include <string>
 #include <vector>
@@ -23,6 +24,32 @@
 #include "world/world.h"
 
 namespace hm {
+
+// Cells a walker reaches from (x, y) over the level's blocking, as the path
+// finder walks: eight ways, never across a blocked corner.  Cells where stop
+// holds are reached but not walked on from.
+inline std::vector<bool> walk_reach(int x, int y, bool (*stop)(int x, int y) = nullptr)
+{
+    auto open = [](int cx, int cy) { return cell_ok(cx, cy) && grsc[cx + MAP_W * cy] == 0; };
+    std::vector<bool> seen(MAP_CELLS, false);
+    if (!open(x, y)) return seen;
+    std::deque<int> todo = {x + MAP_W * y};
+    seen[x + MAP_W * y] = true;
+    while (!todo.empty()) {
+        int c = todo.front(), cx = c % MAP_W, cy = c / MAP_W;
+        todo.pop_front();
+        if (stop && stop(cx, cy)) continue;
+        for (int dy = -1; dy <= 1; dy++)
+            for (int dx = -1; dx <= 1; dx++) {
+                int nx = cx + dx, ny = cy + dy;
+                if ((!dx && !dy) || !open(nx, ny) || seen[nx + MAP_W * ny]) continue;
+                if (dx && dy && (!open(cx + dx, cy) || !open(cx, cy + dy))) continue;
+                seen[nx + MAP_W * ny] = true;
+                todo.push_back(nx + MAP_W * ny);
+            }
+    }
+    return seen;
+}
 
 class WorldTest : public ::testing::Test, public test_files {
 protected:
