@@ -520,9 +520,9 @@ biped drowned_knight()
     b.glow_eyes = true;
     b.glow = G(pal::ICE, 0, 4);
     b.hair_style = hair_k::none;
-    b.height = 56;
+    b.height = 52;
     b.build = 1.55f;
-    b.arm = 1.1f;
+    b.arm = 1.0f;
     return b;
 }
 
