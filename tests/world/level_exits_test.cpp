@@ -163,6 +163,19 @@ TEST_F(LevelExits, SpawnersChestsShopsAndStashesNameRealEntries)
                 in_play.insert(sp.loot_items[k]);
             }
         }
+        // A spawner inside another's trigger distance would fire with it in one
+        // pass and place the party twice: each fights alone.
+        for (int s = 0; s < SPAWNER_COUNT; s++) {
+            if (!crt_spawner[s].active) continue;
+            std::memcpy(grs, grsc, MAP_CELLS);
+            set_pbuf(crt_spawner[s].x, crt_spawner[s].y);
+            for (int t = 0; t < SPAWNER_COUNT; t++) {
+                const spawner_rec &o = crt_spawner[t];
+                if (t == s || !o.active) continue;
+                int d = pbuf[cell(o.x, o.y)];
+                EXPECT_FALSE(d > 2 && d < o.trigger) << "spawner " << t << " fires with spawner " << s;
+            }
+        }
         static const int STEP[5][2] = {{0, 0}, {-1, 0}, {1, 0}, {0, -1}, {0, 1}};
         for (int c = 0; c < CHEST_COUNT; c++) {
             const chest_rec &ch = chest[c];
