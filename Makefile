@@ -7,6 +7,8 @@
 #   make art-sheets   contact sheets of every picture and test scenes in build/art/sheets/
 #   make install      the game, its content, desktop entry, icon and manual under PREFIX
 #                     (default /usr/local), staged under DESTDIR when given
+#   make web          the game for browsers in build/web/ (after scripts/install-web-deps)
+#   make web-test     serves build/web/ locally and plays it in headless Chromium
 
 BUILD      := build
 TEST_BUILD := build/asan
@@ -14,7 +16,7 @@ JOBS       := $(shell nproc 2>/dev/null || echo 2)
 
 PREFIX     ?= /usr/local
 
-.PHONY: all play test bench demo deps clean art-sheets install
+.PHONY: all play test bench demo deps clean art-sheets install web web-test
 
 all:
 	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=Release
@@ -68,6 +70,26 @@ install:
 
 art-sheets: all
 	cmake --build $(BUILD) --target art-sheets
+
+# The browser build: Debian's emscripten (its optimizer needs Debian's acorn,
+# found through NODE_PATH), the content from the native build.  The player's
+# files that a native game left in build/data stay out of the page.
+WEB_ENV := NODE_PATH=/usr/share/nodejs
+web: all
+	rm -rf $(BUILD)/web-data.new && mkdir -p $(BUILD)/web-data.new
+	find $(BUILD)/data -maxdepth 1 -type f ! -name pnames.txt ! -name pscr.bmp ! -name '*.cha' \
+		! -name '*.autosave' ! -name '*.tmp' ! -name '*.new' ! -name 'hollowmere-*.png' \
+		-exec cp {} $(BUILD)/web-data.new/ \;
+	@# The page is packed again only when its content changed.
+	if diff -rq $(BUILD)/web-data.new $(BUILD)/web-data >/dev/null 2>&1; then rm -rf $(BUILD)/web-data.new; \
+	else rm -rf $(BUILD)/web-data && mv $(BUILD)/web-data.new $(BUILD)/web-data && touch $(BUILD)/web-data.stamp; fi
+	$(WEB_ENV) emcmake cmake -S . -B $(BUILD)/web-build -DCMAKE_BUILD_TYPE=Release -DHM_TESTS=OFF \
+		-DHM_WEB_DATA=$(CURDIR)/$(BUILD)/web-data -DHM_WEB_OUT=$(CURDIR)/$(BUILD)/web
+	$(WEB_ENV) cmake --build $(BUILD)/web-build -j 2 --target hollowmere
+
+web-test: web
+	test -d web/test/node_modules/puppeteer-core || (cd web/test && npm ci --no-audit --no-fund --loglevel=error)
+	node web/test/play.js $(BUILD)/web $(BUILD)/web-test
 
 clean:
 	rm -rf $(BUILD)
