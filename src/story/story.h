@@ -135,6 +135,8 @@ int box_button_clicked(int W, int H);
 // The view pixel in the middle of the button of the speech box or answer list drawn
 // in frame frame_count; 0 when none was drawn in it.
 int speech_button_at(int frame, int *px, int *py);
+// The view pixel on answer k of the answer list drawn in frame frame; 0 when it was not listed.
+int answer_row_at(int frame, int k, int *px, int *py);
 
 // -- scripted walks and flashes ------------------------------------------------------------
 constexpr int WALK_SLOTS = 25;
