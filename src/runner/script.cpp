@@ -526,9 +526,14 @@ bool strike_cell(int c, int f, int &sx, int &sy)
     return best >= 0 && cell_on_screen(bx, by, sx, sy);
 }
 
+// The pointer goes to (x, y) first; the button goes down a frame later, once
+// the game has seen what lies under it.
 void click_at(int x, int y)
 {
-    hl_add_mickeys(x - mx, y - my);
+    if (x != mx || y != my) {
+        hl_add_mickeys(x - mx, y - my);
+        return;
+    }
     hl_set_button(0, true);
     fight_pressed = true;
 }
@@ -571,11 +576,12 @@ bool fight_frame(const Op &op)
     }
     int f = nearest_foe(c);
     if (f < 0) return true;
+    if (std::getenv("HM_TRACE")) std::fprintf(stderr, "turn %d tries %d foe %d strike %d at %d,%d foe at %d,%d mouse %d %d cell %d\n", c, fight_tries, f, j[strike_crt], CRT[c].x, CRT[c].y, CRT[f].x, CRT[f].y, mx, my, j[mouse_cell]);
     if (j[strike_crt] == f && strike_cell(c, f, x, y)) {
         click_at(x, y);
         return true;
     }
-    if (j[strike_crt] == -1 && fight_tries % 10 == 1 && creature_on_screen(f, x, y)) click_at(x, y);
+    if (j[strike_crt] == -1 && fight_tries % 10 < 3 && creature_on_screen(f, x, y)) click_at(x, y);
     return true;
 }
 
