@@ -567,16 +567,16 @@ bool fight_frame(const Op &op)
     int c = j[cur_crt];
     if (j[battle_stage] < 4 || c < 0 || c >= CRT_COUNT || CRT[c].side != 1 || !all_still()) return true;
     if (c != fight_turn_crt) fight_step = 0, fight_tries = 0, fight_turn_crt = c;
-    if (++fight_tries > 120) {
-        // Nothing came of the clicks: the turn is given up (S twice: the foe, then the turn).
+    if (++fight_tries > 60) {
+        // Nothing came of the clicks: the turn is given up, S once for the foe
+        // chosen and once more for the turn.
         hl_set_key(K_S, true);
         fight_pressed = true;
-        fight_tries = 60;
+        if (j[strike_crt] == -1) fight_tries = 0;
         return true;
     }
     int f = nearest_foe(c);
     if (f < 0) return true;
-    if (std::getenv("HM_TRACE")) std::fprintf(stderr, "turn %d tries %d foe %d strike %d at %d,%d foe at %d,%d mouse %d %d cell %d\n", c, fight_tries, f, j[strike_crt], CRT[c].x, CRT[c].y, CRT[f].x, CRT[f].y, mx, my, j[mouse_cell]);
     if (j[strike_crt] == f && strike_cell(c, f, x, y)) {
         click_at(x, y);
         return true;
