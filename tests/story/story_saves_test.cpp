@@ -6,16 +6,23 @@
 
 namespace hm {
 
-class StorySaves : public FlowTest {};
+class StorySaves : public FlowTest {
+protected:
+    // A new game in the village, played up to Isolde's gift.
+    static void play_to_the_gift()
+    {
+        ASSERT_EQ(make_new_state(), 0);
+        make_level(1, 4, 26, 78);
+        npc[2].answer_state[17] = 1;
+        events_main();
+        ASSERT_TRUE(event_fired(1));
+        ASSERT_TRUE(event_fired(0));
+    }
+};
 
 TEST_F(StorySaves, ASecondNewGameStartsWithNoEventFired)
 {
-    ASSERT_EQ(make_new_state(), 0);
-    make_level(1, 4, 26, 78);
-    npc[2].answer_state[17] = 1;
-    events_main();
-    ASSERT_TRUE(event_fired(1));
-    ASSERT_TRUE(event_fired(0));
+    play_to_the_gift();
     con[4] = 1;
     npc_walk_to(2, 42, 37, 1000, 1);
     ASSERT_EQ(make_new_state(), 0);
@@ -31,11 +38,7 @@ TEST_F(StorySaves, ASecondNewGameStartsWithNoEventFired)
 
 TEST_F(StorySaves, FiredEventsComeBackWithTheSaveAndOldSavesHaveNone)
 {
-    ASSERT_EQ(make_new_state(), 0);
-    make_level(1, 4, 26, 78);
-    npc[2].answer_state[17] = 1;
-    events_main();
-    ASSERT_TRUE(event_fired(1));
+    play_to_the_gift();
     int stamp = event[1].fired;
     ASSERT_EQ(write_save("story.cha", 1), 0);
     // The layout alone, as a save from before the story's section.
