@@ -1,6 +1,6 @@
 # Runs the headless game for 1000 frames and fails if that takes LIMIT_US or more:
 # paced in real time they would take 24 seconds; an optimised build draws them in
-# well under one, a sanitized one in a few.
+# well under one, a sanitized one in a few; the limit only has to catch pacing.
 string(TIMESTAMP start "%s%f")
 execute_process(COMMAND ${RUNNER} --data ${DATA} --frames 1000 RESULT_VARIABLE rc)
 string(TIMESTAMP stop "%s%f")

@@ -10,6 +10,7 @@
 #include "core/settings.h"
 #include "data/data.h"
 #include "data/screenshots.h"
+#include "editor/editor.h"
 #include "flow/flow.h"
 #include "items/items.h"
 #include "party/party.h"
@@ -154,7 +155,7 @@ int play_frame(int &exit_code)
     if (plat_close_requested() || progress_keys()) exit_code = EXIT_QUIT;
     if (keyr[K_TAB] == EDGE_RELEASED) wmap_from_play();
     arrow_keys();
-    // The editor's keys are read here (editor_controls).
+    editor_controls();
     if (keyr[K_SPACE] == EDGE_RELEASED) j[grid_on] = j[grid_on] == 1 ? 0 : 1;
     if (keyr[K_P] == EDGE_RELEASED) p_scr();
     if (keyr[K_W] == EDGE_RELEASED) npc_walk_to(2, 30, 52, 500, 1);
@@ -177,6 +178,7 @@ int play_frame(int &exit_code)
     do_lev_ups();
     draw_scraps();
     draw_progress_note();
+    draw_editor_note();
     game_over_fade(&exit_code);
     draw_bmp(j[cursor_pic], 8, mx - VIEW_X, my - VIEW_Y, 1, 0);
     if (j[ptr_note_on]) {

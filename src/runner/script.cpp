@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "battle/battle.h"
+#include "chests/chests.h"
 #include "core/core.h"
 #include "flow/flow.h"
 #include "items/items.h"
@@ -28,7 +29,11 @@ enum OpKind {
 };
 
 // What an expectation reads: a slot of j or f, or a field of a creature record.
-enum Source { SRC_J, SRC_F, SRC_CRT, SRC_MEMBER, SRC_STACK, SRC_EVENT, SRC_NPC, SRC_LS };
+enum Source { SRC_J, SRC_F, SRC_CRT, SRC_MEMBER, SRC_STACK, SRC_CELL, SRC_EVENT, SRC_NPC };
+
+// What `expect cell C R WHAT` reads of a map cell: a layer, or what stands there.
+const char *const cell_fields[] = {"gr", "gr2", "ls", "rf", "gr_lt", "ls_lt", "rf_lt", "grsc", "chest", "spawner"};
+constexpr int CELL_FIELDS = sizeof cell_fields / sizeof cell_fields[0];
 
 struct Op {
     OpKind kind;
@@ -246,9 +251,11 @@ bool parse_line(const std::string &line, const std::string &where, const std::st
         // many frames.
         bool until = cmd != "expect";
         // expect stack N count: the live items listed in item stack N.
-        bool record = w.size() > 1 && (w[1] == "crt" || w[1] == "member" || w[1] == "stack" || w[1] == "npc" || w[1] == "ls");
-        size_t at = record ? 3 : 2;   // where the slot or field name stands
-        if (w.size() != at + 3 + (until ? 1 : 0) || (w[1] != "j" && w[1] != "f" && !record))
+        bool record = w.size() > 1 && (w[1] == "crt" || w[1] == "member" || w[1] == "stack" || w[1] == "npc");
+        // expect cell C R WHAT: a layer of the cell, or its chests or armed spawners.
+        bool cell = w.size() > 1 && w[1] == "cell";
+        size_t at = cell ? 4 : record ? 3 : 2;   // where the slot or field name stands
+        if (w.size() != at + 3 + (until ? 1 : 0) || (w[1] != "j" && w[1] != "f" && !record && !cell))
             return fail_parse(where, until ? "until|while j|f NAME OP VALUE FRAMES | until|while crt N FIELD OP VALUE FRAMES"
                                            : "expect j|f NAME OP VALUE | expect crt N FIELD OP VALUE");
         Op op = make(cmd == "until" ? OP_UNTIL : cmd == "while" ? OP_WHILE : OP_EXPECT, where);
@@ -257,15 +264,18 @@ bool parse_line(const std::string &line, const std::string &where, const std::st
                     : w[1] == "crt"   ? SRC_CRT
                     : w[1] == "stack" ? SRC_STACK
                     : w[1] == "npc"   ? SRC_NPC
-                    : w[1] == "ls"    ? SRC_LS
+                    : cell            ? SRC_CELL
                                       : SRC_MEMBER;
-        if (op.source == SRC_STACK) {
+        if (op.source == SRC_CELL) {
+            if (!to_int(w[2], x) || !to_int(w[3], y) || !cell_ok(x, y)) return fail_parse(where, "cell: a column and a row 0..99");
+            op.b = x + MAP_W * y;
+            op.a = -1;
+            for (int i = 0; i < CELL_FIELDS; i++)
+                if (w[at] == cell_fields[i]) op.a = i;
+            if (op.a < 0) return fail_parse(where, "cell: WHAT is gr, gr2, ls, rf, gr_lt, ls_lt, rf_lt, grsc, chest or spawner");
+        } else if (op.source == SRC_STACK) {
             if (!to_int(w[2], op.b) || op.b < 0 || op.b >= ISTK_COUNT || w[at] != "count")
                 return fail_parse(where, "stack: a stack 0..9 and count");
-        } else if (op.source == SRC_LS) {
-            // expect ls COLUMN ROW OP VALUE: the object on a cell of the level.
-            if (!to_int(w[2], x) || !to_int(w[3], y) || !cell_ok(x, y)) return fail_parse(where, "ls: a cell COLUMN ROW");
-            op.b = x + MAP_W * y;
         } else if (op.source == SRC_NPC) {
             if (!to_int(w[2], op.b) || op.b < 0 || op.b >= NPC_COUNT) return fail_parse(where, "npc: an NPC 0..399");
             op.a = -1;
@@ -386,14 +396,38 @@ bool compare(double actual, const std::string &cmp, double want)
     return actual >= want;
 }
 
+// Layer `field` of cell c, or the live chests of the level or armed spawners on it.
+double cell_field(int c, int field)
+{
+    int n = 0;
+    switch (field) {
+    case 0: return gr[c];
+    case 1: return gr2[c];
+    case 2: return ls[c];
+    case 3: return rf[c];
+    case 4: return gr_lt[c];
+    case 5: return ls_lt[c];
+    case 6: return rf_lt[c];
+    case 7: return grsc[c];
+    case 8:
+        for (int i = 0; i < CHEST_COUNT; i++)
+            n += chest[i].in_use && chest_of_level(chest[i].chest_id, j[level_no]) && chest[i].x + MAP_W * chest[i].y == c;
+        return n;
+    default:
+        for (int k = 0; k < SPAWNER_COUNT; k++)
+            n += crt_spawner[k].active && crt_spawner[k].x + MAP_W * crt_spawner[k].y == c;
+        return n;
+    }
+}
+
 double value_of(const Op &op)
 {
+    if (op.source == SRC_CELL) return cell_field(op.b, op.a);
     if (op.source == SRC_F) return f[op.a];
     if (op.source == SRC_CRT) return crt_field(CRT[op.b], op.a);
     if (op.source == SRC_MEMBER) return member_field(p1cr[op.b], op.a, op.d);
     if (op.source == SRC_NPC) return npc_field(npc[op.b], op.a, op.d);
     if (op.source == SRC_EVENT) return event_fired(op.b);
-    if (op.source == SRC_LS) return ls[op.b];
     if (op.source == SRC_STACK) {
         int n = 0;
         for (int e : ISTK[op.b].item) n += e >= 0 && e < ITEM_COUNT && ITEM[e].in_use == ITEM_LIVE;

@@ -6,6 +6,7 @@
 #include "battle/panels.h"
 #include "core/core.h"
 #include "data/data.h"
+#include "editor/editor.h"
 #include "items/items.h"
 #include "party/party.h"
 #include "world/world.h"
@@ -159,7 +160,7 @@ void update_scr()
     draw_party_panel();
     if (j[istk_shown] != -1) draw_istk();
     if (j[crtbox_on]) draw_crtbox();
-    // The editor's panel follows while the editor is on (draw_editor).
+    if (j[editor_on]) draw_editor();
 
     // The pointer goes on only while the screen is written.
     block saved;

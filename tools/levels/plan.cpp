@@ -304,18 +304,21 @@ private:
                 placed = true;
             } else if (key == "trigger" && e.size() == 2) {
                 s.trigger = (int8_t)number(n, e[1], 0, 127, "trigger");
+            } else if (key == "id" && e.size() == 2) {
+                s.id = (int32_t)number(n, e[1], 0, hm::LEVEL_COUNT * hm::SPAWNER_COUNT - 1, "spawner id");
             } else if (key == "creature" && e.size() == 3) {
+                // Type -1 is an empty slot, as the editor leaves them.
                 if (creatures == hm::SPAWNER_SLOTS) fail(n, "a spawner brings at most 20 creatures");
-                s.crt_types[creatures] = (int32_t)number(n, e[1], 0, 100000, "creature type");
-                s.crt_levels[creatures++] = (int32_t)number(n, e[2], 1, 1000, "creature level");
+                s.crt_types[creatures] = (int32_t)number(n, e[1], -1, 100000, "creature type");
+                s.crt_levels[creatures++] = (int32_t)number(n, e[2], 0, 1000, "creature level");
             } else if (key == "loot" && e.size() == 3) {
                 if (loot == hm::SPAWNER_LOOT) fail(n, "a spawner drops at most 5 loot items");
-                s.loot_items[loot] = (int32_t)number(n, e[1], 0, 100000, "item type");
+                s.loot_items[loot] = (int32_t)number(n, e[1], -1, 100000, "item type");
                 s.loot_chances[loot++] = (int32_t)number(n, e[2], 0, 100, "loot chance");
             } else if (key == "off" && e.size() == 1) {
                 s.active = 0;
             } else {
-                fail(n, "a spawner line is one of: at C R, trigger T, creature TYPE LEVEL, loot ITEM CHANCE, off");
+                fail(n, "a spawner line is one of: at C R, trigger T, id N, creature TYPE LEVEL, loot ITEM CHANCE, off");
             }
         }
         if (!placed) fail(line, "spawner " + w[1] + " has no 'at'");
@@ -358,7 +361,7 @@ private:
                 c.chest_pic = (int32_t)number(n, e[1], 1, hm::PICT_SIZE[1] - 2, "chest picture");
             } else if (key == "item" && (e.size() == 3 || e.size() == 4)) {
                 if (items == hm::CHEST_SLOTS) fail(n, "a chest holds at most 20 items");
-                c.item_types[items] = (int16_t)number(n, e[1], 0, 32767, "item type");
+                c.item_types[items] = (int16_t)number(n, e[1], -1, 32767, "item type");
                 c.item_seeds[items] = (int16_t)number(n, e[2], 0, 32767, "item seed");
                 c.item_chance[items++] = e.size() == 4 ? (uint8_t)number(n, e[3], 0, 100, "item chance") : 100;
             } else if (key == "trap" && e.size() == 2) {
