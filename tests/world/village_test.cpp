@@ -225,7 +225,7 @@ TEST_F(Village, TheBoundsLeaveTheStoryRoomAndLeadToTheNeighbours)
     EXPECT_EQ(lsts[roof_height], 40);
     // Arrivals stand inside the bounds, and the story's limits (columns 8 and 92)
     // are reached before a bound is.
-    const int inside[][2] = {{5, 37}, {9, 37}, {90, 38}, {95, 38}, {7, 37}, {46, 15}, {45, 10}, {46, 5}, {26, 78}};
+    const int inside[][2] = {{6, 37}, {9, 37}, {90, 38}, {93, 38}, {7, 37}, {46, 15}, {45, 10}, {46, 5}, {26, 78}};
     for (const auto &p : inside) {
         leader_at(p[0], p[1]);
         leave_level_chk();
@@ -235,7 +235,7 @@ TEST_F(Village, TheBoundsLeaveTheStoryRoomAndLeadToTheNeighbours)
     struct exit_t {
         int x, y, level;
     };
-    const exit_t exits[] = {{3, 37, lsts[west_lev]}, {96, 38, lsts[east_lev]}, {46, 4, lsts[north_lev]}};
+    const exit_t exits[] = {{5, 37, lsts[west_lev]}, {94, 38, lsts[east_lev]}, {46, 4, lsts[north_lev]}};
     for (const exit_t &e : exits) {
         EXPECT_NE(e.level, 4);
         make_level(1, 4, 26, 78);
