@@ -315,8 +315,8 @@ int use_AI(int c);                 // 0 led by the player, 1 by the computer, th
 int foe_check(int a, int b);       // 1 when creature a fights creature b
 void enemy_turn();                 // the computer decides and starts the whole turn of cur_crt
 
-// What the computer's turns have cost since the program started, in wall-clock
-// time: the whole of each enemy_turn as the battle calls it.
+// What the computer's turns have cost since the program started, in processor
+// time of the game's thread: the whole of each enemy_turn as the battle calls it.
 struct turn_costs {
     int turns = 0;
     double worst_us = 0, total_us = 0;

@@ -192,8 +192,8 @@ int play_frame(int &exit_code)
     wait_frame(FRAME_MS);
     check_for_video_clear();
     fscr();
-    // The story runs here (events_main), and moves the NPCs it sent walking.
-    do_npc_walk();
+    // The story runs here, and moves the NPCs it sent walking.
+    events_main();
     scraps();
     do_light_time(0);
     mouse_ptr();

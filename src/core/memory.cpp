@@ -107,7 +107,7 @@ void init_mem()
     loadtex();
     init_messages();
     init_wrt();
-    // The event tables are made here (init_events).
+    init_events();
     load_ls_tile();
 }
 
@@ -125,7 +125,7 @@ void delete_mem()
     freetex();
     freemes();
     freewrt();
-    // The event tables are freed here (free_events).
+    free_events();
 }
 
 

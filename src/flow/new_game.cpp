@@ -40,10 +40,10 @@ int make_new_state()
     std::memset(chest_state, CHEST_UNOPENED, CHEST_STATE_BYTES);
     for (int s = 0; s < ISTK_COUNT; s++)
         for (int32_t &e : ISTK[s].item) e = -1;
-    // The messages, walks and flash of a game played before end here; its
-    // events are cleared here too (init_events).
+    // The messages, walks, flash and events of a game played before end here.
     init_messages();
     init_npc_walks();
+    clear_events();
 
     for (int n = 0; n < NPC_COUNT; n++)
         for (int16_t &seed : npc[n].item_seed) seed = (int16_t)(random() % NPC_SEEDS);

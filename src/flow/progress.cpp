@@ -141,7 +141,7 @@ void enter_saved_game()
         j[cam_y] = (int)f[cam_fy];
         set_us();
     }
-    // The story's events of the saved game are restored here, so that fired events stay fired.
+    // The save's fired events came back with it (read_save): make_level has re-run this level's.
     progress_note(-1);
     if (save_block == BLOCK_DAMAGED) say(PT_BLOCK_DAMAGED);
 }

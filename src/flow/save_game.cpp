@@ -131,6 +131,22 @@ static_assert(sizeof(npc_walk_rec) == 24, "walks are stored as they lie in memor
 
 npc_walk_rec read_walks[WALK_SLOTS];   // the walks of the block read last
 
+const char TAG_EVENTS[] = "EVNT";  // the story: every event's stamp and level, then the conditions
+struct story_section {
+    event_rec events[EVENT_COUNT];
+    uint8_t cons[CON_COUNT];
+};
+story_section read_story;   // the story of the block read last; nothing fired when it had none
+
+bool story_ok(const story_section &s)
+{
+    for (const event_rec &e : s.events)
+        if (e.fired < 0 || e.start_level < 0 || e.start_level >= LEVEL_COUNT) return false;
+    for (uint8_t c : s.cons)
+        if (c > 1) return false;
+    return true;
+}
+
 bool walks_ok(const npc_walk_rec *w)
 {
     for (int i = 0; i < WALK_SLOTS; i++)
@@ -186,7 +202,14 @@ std::string make_block()
     bool walking = false;
     for (const npc_walk_rec &w : npc_walk) walking = walking || w.in_use;
     if (walking) add_section(sections, TAG_WALKS, npc_walk, sizeof npc_walk);
-    // The story's event table and conditions join here as a section of their own.
+    bool begun = false;
+    for (int k = 0; event && k < EVENT_COUNT; k++) begun = begun || event[k].fired != 0;
+    if (begun) {
+        static story_section story;
+        std::memcpy(story.events, event, sizeof story.events);
+        std::memcpy(story.cons, con, sizeof story.cons);
+        add_section(sections, TAG_EVENTS, &story, sizeof story);
+    }
     if (sections.empty()) return sections;
     std::string block(TAG_BLOCK, 4);
     put_u32(block, BLOCK_VERSION);
@@ -202,6 +225,8 @@ int read_block(const char *data, size_t len)
     if (version == 0 || body != len - BLOCK_HEAD || checksum(data + BLOCK_HEAD, body) != check) return BLOCK_DAMAGED;
     save_place_rec place = {-1, 0, 0, 0.0f, 0.0f};
     npc_walk_rec walks[WALK_SLOTS] = {};
+    static story_section story;
+    std::memset(&story, 0, sizeof story);
     for (size_t at = BLOCK_HEAD; at < len;) {
         if (len - at < SECTION_HEAD) return BLOCK_DAMAGED;
         const char *tag = data + at;
@@ -216,11 +241,16 @@ int read_block(const char *data, size_t len)
             if (size != sizeof walks) return BLOCK_DAMAGED;
             std::memcpy(walks, data + at, sizeof walks);
             if (!walks_ok(walks)) return BLOCK_DAMAGED;
+        } else if (std::memcmp(tag, TAG_EVENTS, 4) == 0) {
+            if (size != sizeof story) return BLOCK_DAMAGED;
+            std::memcpy(&story, data + at, sizeof story);
+            if (!story_ok(story)) return BLOCK_DAMAGED;
         }
         at += size;
     }
     save_place = place;
     std::memcpy(read_walks, walks, sizeof walks);
+    read_story = story;
     return BLOCK_READ;
 }
 
@@ -284,10 +314,15 @@ int read_save(const char *file)
     std::memcpy(npc, h.npc, sizeof h.npc);
     clear_chests();
     std::memcpy(chest, staging.chests, chests);
-    // The messages, walks and flash of a game played before end here; its
-    // events are cleared here too (init_events).
+    // The messages, walks, flash and events of a game played before end here;
+    // a save with its events brings them back (a save without any has none fired).
     init_messages();
     init_npc_walks();
+    clear_events();
+    if (found == BLOCK_READ && event) {
+        std::memcpy(event, read_story.events, sizeof read_story.events);
+        std::memcpy(con, read_story.cons, sizeof read_story.cons);
+    }
     if (found == BLOCK_READ) std::memcpy(npc_walk, read_walks, sizeof npc_walk);
     return 1;
 }

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <vector>
 
 namespace hm {
 
@@ -21,5 +22,11 @@ const char *hl_music_playing();          // file name of the piece playing, "" n
 int hl_music_volume();                   // the music volume last asked for
 // The screen or the sound card cannot be opened, as on a machine without them.
 void hl_fail_devices(bool graphics, bool sound);
+
+// Frame work: the processor time of each frame without the frame hook and the
+// pacing wait, in microseconds, kept for every frame while timing is on.
+double hl_cpu_us();                       // processor time of this thread
+void hl_time_frames(bool on);
+std::vector<double> hl_take_frame_work();   // the frames timed so far, handed over
 
 }  // namespace hm

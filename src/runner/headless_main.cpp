@@ -10,6 +10,7 @@
 #include "battle/battle.h"
 #include "core/core.h"
 #include "platform/headless.h"
+#include "runner/frame_timing.h"
 #include "runner/script.h"
 
 namespace {
@@ -70,6 +71,7 @@ int main(int argc, char **argv)
     if (!script.empty())
         std::printf("%s: %d expectations checked, %d failed\n", script.c_str(),
                     hm::script_expectations(), failed);
+    hm::timing_report();
     const hm::turn_costs &tc = hm::enemy_turn_costs();
     if (tc.turns > 0)
         std::printf("computer turns: %d, worst %.3f ms, mean %.3f ms\n", tc.turns, tc.worst_us / 1000,

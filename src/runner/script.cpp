@@ -15,6 +15,7 @@
 #include "items/items.h"
 #include "party/party.h"
 #include "platform/headless.h"
+#include "runner/frame_timing.h"
 #include "story/story.h"
 #include "world/world.h"
 
@@ -25,11 +26,11 @@ namespace {
 enum OpKind {
     OP_KEY, OP_BUTTON, OP_MOVE, OP_FRAMES, OP_SHOT, OP_SAVE, OP_EXPECT, OP_UNTIL, OP_SEED, OP_LEVEL,
     OP_GIVE, OP_JOIN, OP_EXP, OP_POINT_CELL, OP_POINT_CRT, OP_POINT_LS, OP_POINT_BUTTON, OP_PRINT, OP_SETTLE,
-    OP_WHILE, OP_END, OP_SET, OP_MUSIC
+    OP_WHILE, OP_END, OP_SET, OP_MUSIC, OP_MEASURE, OP_POINT_ANSWER, OP_FIGHT
 };
 
 // What an expectation reads: a slot of j or f, or a field of a creature record.
-enum Source { SRC_J, SRC_F, SRC_CRT, SRC_MEMBER, SRC_STACK, SRC_CELL };
+enum Source { SRC_J, SRC_F, SRC_CRT, SRC_MEMBER, SRC_STACK, SRC_CELL, SRC_EVENT, SRC_NPC };
 
 // What `expect cell C R WHAT` reads of a map cell: a layer, or what stands there.
 const char *const cell_fields[] = {"gr", "gr2", "ls", "rf", "gr_lt", "ls_lt", "rf_lt", "grsc", "chest", "spawner"};
@@ -133,6 +134,16 @@ int member_field(const p1cr_rec &p, int field, int entry)
     return values[field];
 }
 
+// NPC fields an expectation may read; answerN is the state of its speech entry N.
+const char *const npc_fields[] = {"lev", "x", "y", "dead", "fade", "attitude", "crt", "answer"};
+constexpr int NPC_FIELDS = sizeof npc_fields / sizeof npc_fields[0];
+
+int npc_field(const npc_rec &p, int field, int entry)
+{
+    const int values[NPC_FIELDS] = {p.lev, p.x, p.y, p.dead, p.fade, p.attitude, p.crt, p.answer_state[entry]};
+    return values[field];
+}
+
 int crt_field(const crt_rec &k, int field)
 {
     const int values[CRT_FIELDS] = {k.in_use, k.shown, k.hp, k.side, k.x, k.y, k.x + MAP_W * k.y, k.ready, k.type, k.strike_target,
@@ -211,6 +222,12 @@ bool parse_line(const std::string &line, const std::string &where, const std::st
             ops.push_back(make(OP_BUTTON, where, button, 0));
             ops.push_back(make(OP_FRAMES, where, 1));
         }
+    } else if (cmd == "measure") {
+        // measure NAME times the frames from here on as a scenario; measure end stops.
+        if (w.size() != 2) return fail_parse(where, "measure NAME|end");
+        Op op = make(OP_MEASURE, where);
+        op.path = w[1] == "end" ? std::string() : w[1];
+        ops.push_back(op);
     } else if (cmd == "shot" || cmd == "save") {
         if (w.size() != 2) return fail_parse(where, "shot|save FILE");
         Op op = make(cmd == "shot" ? OP_SHOT : OP_SAVE, where);
@@ -223,6 +240,17 @@ bool parse_line(const std::string &line, const std::string &where, const std::st
         op.path = " ";   // " m3.mid m4.mid ": each name between spaces, none an empty one
         for (size_t i = 2; i < w.size(); i++) op.path += (w[i] == "none" ? std::string() : w[i]) + " ";
         ops.push_back(op);
+    } else if ((cmd == "expect" || cmd == "until") && w.size() >= 4 && w[1] == "event" &&
+               (w[3] == "fired" || w[3] == "unfired")) {
+        // expect event K fired|unfired; until event K fired FRAMES.
+        bool until = cmd == "until";
+        if (!to_int(w[2], n) || n < 0 || n >= EVENT_COUNT || w.size() != (until ? 5u : 4u))
+            return fail_parse(where, "expect event K fired|unfired | until event K fired|unfired FRAMES");
+        Op op = make(until ? OP_UNTIL : OP_EXPECT, where, 0, n);
+        op.source = SRC_EVENT;
+        op.cmp = w[3] == "fired" ? "!=" : "==";
+        if (until && (!to_int(w[4], op.c) || op.c < 1)) return fail_parse(where, "FRAMES is 1 or more");
+        ops.push_back(op);
     } else if (cmd == "expect" || cmd == "until" || cmd == "while") {
         // expect j|f SLOT OP VALUE, expect crt N FIELD OP VALUE; until takes the
         // same condition and the most frames to wait for it; while repeats the
@@ -230,7 +258,7 @@ bool parse_line(const std::string &line, const std::string &where, const std::st
         // many frames.
         bool until = cmd != "expect";
         // expect stack N count: the live items listed in item stack N.
-        bool record = w.size() > 1 && (w[1] == "crt" || w[1] == "member" || w[1] == "stack");
+        bool record = w.size() > 1 && (w[1] == "crt" || w[1] == "member" || w[1] == "stack" || w[1] == "npc");
         // expect cell C R WHAT: a layer of the cell, or its chests or armed spawners.
         bool cell = w.size() > 1 && w[1] == "cell";
         size_t at = cell ? 4 : record ? 3 : 2;   // where the slot or field name stands
@@ -242,6 +270,7 @@ bool parse_line(const std::string &line, const std::string &where, const std::st
                     : w[1] == "f"     ? SRC_F
                     : w[1] == "crt"   ? SRC_CRT
                     : w[1] == "stack" ? SRC_STACK
+                    : w[1] == "npc"   ? SRC_NPC
                     : cell            ? SRC_CELL
                                       : SRC_MEMBER;
         if (op.source == SRC_CELL) {
@@ -254,6 +283,17 @@ bool parse_line(const std::string &line, const std::string &where, const std::st
         } else if (op.source == SRC_STACK) {
             if (!to_int(w[2], op.b) || op.b < 0 || op.b >= ISTK_COUNT || w[at] != "count")
                 return fail_parse(where, "stack: a stack 0..9 and count");
+        } else if (op.source == SRC_NPC) {
+            if (!to_int(w[2], op.b) || op.b < 0 || op.b >= NPC_COUNT) return fail_parse(where, "npc: an NPC 0..399");
+            op.a = -1;
+            for (int i = 0; i < NPC_FIELDS - 1; i++)
+                if (w[at] == npc_fields[i]) op.a = i;
+            int entry = -1;
+            if (w[at].rfind("answer", 0) == 0 && to_int(w[at].substr(6), entry) && entry >= 0 && entry < SPCH_ENTRIES) {
+                op.a = NPC_FIELDS - 1;
+                op.d = entry;
+            }
+            if (op.a < 0) return fail_parse(where, "npc: FIELD is lev, x, y, dead, fade, attitude, crt or answerN");
         } else if (op.source == SRC_MEMBER) {
             if (!to_int(w[2], op.b) || op.b < 0 || op.b >= PARTY_SIZE) return fail_parse(where, "member: a member 0..7");
             op.a = -1;
@@ -301,22 +341,29 @@ bool parse_line(const std::string &line, const std::string &where, const std::st
             ops.push_back(make(OP_POINT_CRT, where, n));
         } else if (w.size() == 4 && w[1] == "ls" && to_int(w[2], x) && to_int(w[3], y)) {
             ops.push_back(make(OP_POINT_LS, where, x, y));
+        } else if (w.size() == 3 && w[1] == "answer" && to_int(w[2], n)) {
+            ops.push_back(make(OP_POINT_ANSWER, where, n));
         } else if (w.size() == 2 && w[1] == "button") {
             ops.push_back(make(OP_POINT_BUTTON, where));
         } else if (w.size() == 3 && to_int(w[1], x) && to_int(w[2], y)) {
             ops.push_back(make(OP_POINT_CELL, where, x, y));
         } else {
-            return fail_parse(where, "point COLUMN ROW | point crt N | point ls COLUMN ROW | point button");
+            return fail_parse(where, "point COLUMN ROW | point crt N | point ls COLUMN ROW | point button | point answer N");
         }
         ops.push_back(make(OP_FRAMES, where, 1));
+    } else if (cmd == "fight") {
+        // fight FRAMES: plays the party's side of the battle under way as a player
+        // would, until it ends, for at most FRAMES frames.
+        if (w.size() != 2 || !to_int(w[1], n) || n < 1) return fail_parse(where, "fight FRAMES");
+        ops.push_back(make(OP_FIGHT, where, n));
     } else if (cmd == "settle") {
         // settle: wait until nothing has walked, struck, died or flown for a few
         // frames running, so that the next click is taken and the view is still.
         if (w.size() != 1) return fail_parse(where, "settle");
         ops.push_back(make(OP_SETTLE, where));
     } else if (cmd == "print") {
-        if (w.size() != 2 || w[1] != "creatures") return fail_parse(where, "print creatures");
-        ops.push_back(make(OP_PRINT, where));
+        if (w.size() != 2 || (w[1] != "creatures" && w[1] != "events")) return fail_parse(where, "print creatures|events");
+        ops.push_back(make(OP_PRINT, where, w[1] == "events"));
     } else if (cmd == "level") {
         int c = 0;
         if (w.size() != 4 || !to_int(w[1], n) || !to_int(w[2], x) || !to_int(w[3], c))
@@ -386,6 +433,8 @@ double value_of(const Op &op)
     if (op.source == SRC_F) return f[op.a];
     if (op.source == SRC_CRT) return crt_field(CRT[op.b], op.a);
     if (op.source == SRC_MEMBER) return member_field(p1cr[op.b], op.a, op.d);
+    if (op.source == SRC_NPC) return npc_field(npc[op.b], op.a, op.d);
+    if (op.source == SRC_EVENT) return event_fired(op.b);
     if (op.source == SRC_STACK) {
         int n = 0;
         for (int e : ISTK[op.b].item) n += e >= 0 && e < ITEM_COUNT && ITEM[e].in_use == ITEM_LIVE;
@@ -480,6 +529,109 @@ void print_creatures()
                      k.y, k.hp, k.max_hp, k.ready, k.initiative, k.shown, k.speed, k.attack_kind, k.strike_target, k.mana,
                      k.max_mana);
     }
+}
+
+// -- fight: the party's turns played by clicks ------------------------------------------------
+int fight_frames;     // frames the current fight has run
+int fight_step;       // 0 waiting for a turn, 1 foe clicked, 2 cell clicked
+int fight_turn_crt;   // whose turn the clicks were for
+int fight_tries;      // frames the same turn has waited
+bool fight_pressed;   // a button or key went down last frame: this one lets it go
+
+int nearest_foe(int c)
+{
+    int best = -1;
+    long best_d = 0;
+    for (int o = 0; o < CRT_COUNT; o++) {
+        const crt_rec &k = CRT[o];
+        if (!k.in_use || k.side != 2 || k.dying > 0 || k.hp <= 0) continue;
+        long dx = k.x - CRT[c].x, dy = k.y - CRT[c].y, d = dx * dx + dy * dy;
+        if (best < 0 || d < best_d) best = o, best_d = d;
+    }
+    return best;
+}
+
+// A free cell beside foe f to strike from, nearest c.
+bool strike_cell(int c, int f, int &sx, int &sy)
+{
+    int best = -1, bx = 0, by = 0;
+    for (int dy = -1; dy <= 1; dy++)
+        for (int dx = -1; dx <= 1; dx++) {
+            int x = CRT[f].x + dx, y = CRT[f].y + dy;
+            if ((dx == 0 && dy == 0) || !cell_ok(x, y)) continue;
+            bool own = x == CRT[c].x && y == CRT[c].y;
+            int d = (x - CRT[c].x) * (x - CRT[c].x) + (y - CRT[c].y) * (y - CRT[c].y);
+            if (!own && (us[x + MAP_W * y] != -1 || grsc[x + MAP_W * y] == BLOCKED)) continue;
+            if (best < 0 || d < best) best = d, bx = x, by = y;
+        }
+    return best >= 0 && cell_on_screen(bx, by, sx, sy);
+}
+
+// The pointer goes to (x, y) first; the button goes down a frame later, once
+// the game has seen what lies under it.
+void click_at(int x, int y)
+{
+    if (x != mx || y != my) {
+        hl_add_mickeys(x - mx, y - my);
+        return;
+    }
+    hl_set_button(0, true);
+    fight_pressed = true;
+}
+
+// One frame of a fight; false when it is over.
+bool fight_frame(const Op &op)
+{
+    hl_set_button(0, false);
+    hl_set_key(K_ENTER, false);
+    hl_set_key(K_S, false);
+    if (fight_pressed) {
+        fight_pressed = false;
+        return true;
+    }
+    if (j[battle_stage] == 0 && j[battle_on] == 0) return false;
+    if (++fight_frames > op.a) {
+        failures++;
+        std::fprintf(stderr, "%s -- the battle still runs after %d frames\n", op.where.c_str(), op.a);
+        return false;
+    }
+    int x = 0, y = 0;
+    if (j[mes_showing] && (speech_button_at(j[frame_count] - 1, &x, &y) || speech_button_at(j[frame_count], &x, &y))) {
+        click_at(x + VIEW_X, y + VIEW_Y);
+        return true;
+    }
+    if (j[battle_stage] == 3) {
+        hl_set_key(K_ENTER, true);
+        fight_pressed = true;
+        return true;
+    }
+    int c = j[cur_crt];
+    if (j[battle_stage] < 4 || c < 0 || c >= CRT_COUNT || CRT[c].side != 1 || !all_still()) return true;
+    if (c != fight_turn_crt) fight_step = 0, fight_tries = 0, fight_turn_crt = c;
+    if (++fight_tries > 60) {
+        // Nothing came of the clicks: the turn is given up, S once for the foe
+        // chosen and once more for the turn.
+        hl_set_key(K_S, true);
+        fight_pressed = true;
+        if (j[strike_crt] == -1) fight_tries = 0;
+        return true;
+    }
+    int f = nearest_foe(c);
+    if (f < 0) return true;
+    if (j[strike_crt] == f && strike_cell(c, f, x, y)) {
+        click_at(x, y);
+        return true;
+    }
+    if (j[strike_crt] == -1 && fight_tries % 10 < 3 && creature_on_screen(f, x, y)) click_at(x, y);
+    return true;
+}
+
+void print_events()
+{
+    std::fprintf(stderr, "  events fired (game minute):");
+    for (int k = 0; k < EVENT_COUNT; k++)
+        if (event_fired(k)) std::fprintf(stderr, " E%d (%d)", k, event[k].fired);
+    std::fprintf(stderr, "\n");
 }
 
 void run(const Op &op)
@@ -581,7 +733,28 @@ void run(const Op &op)
         hl_add_mickeys(x + VIEW_X - mx, y + VIEW_Y - my);
         break;
     }
-    case OP_PRINT: print_creatures(); break;
+    case OP_POINT_ANSWER: {
+        // Speech entry a of the answer list of the frame just shown.
+        int x = 0, y = 0;
+        if (!answer_row_at(j[frame_count] - 1, op.a, &x, &y) && !answer_row_at(j[frame_count], op.a, &x, &y)) {
+            std::fprintf(stderr, "%s -- that answer is not listed\n", op.where.c_str());
+            failures++;
+            break;
+        }
+        hl_add_mickeys(x + VIEW_X - mx, y + VIEW_Y - my);
+        break;
+    }
+    case OP_FIGHT:
+        if (fight_frame(op)) {
+            pc--;   // asked again next frame
+            wait_frames = 1;
+        } else {
+            checked++;
+            fight_frames = fight_step = fight_tries = 0;
+            fight_turn_crt = -1;
+        }
+        break;
+    case OP_PRINT: op.a ? print_events() : print_creatures(); break;
     case OP_SETTLE:
         quiet_frames = all_still() ? quiet_frames + 1 : 0;
         if (quiet_frames < SETTLE_FRAMES && ++settle_waited <= SETTLE_LIMIT) {
@@ -596,6 +769,7 @@ void run(const Op &op)
         quiet_frames = settle_waited = 0;
         break;
     case OP_SEED: srandom((uint32_t)op.a); break;
+    case OP_MEASURE: timing_scenario(op.path); break;
     case OP_SET: j[op.a] = op.b; break;
     case OP_LEVEL: make_level(1, op.a, op.b, op.c); break;
     case OP_GIVE:
@@ -684,6 +858,7 @@ void script_frame()
         reseed = false;
     }
     if (limit > 0 && frames_seen >= limit) hl_request_close();
+    timing_frame();
     if (wait_frames > 0 && --wait_frames > 0) return;
     while (pc < ops.size()) {
         run(ops[pc++]);

@@ -197,8 +197,14 @@ void choose(int k)
 // The leader's answers, each under the one before; the answer under the pointer
 // is lit.  A first pass measures the answers, and since the box darkens what lies
 // beneath it, it shows as a shadow.
+// Where each answer of the list drawn in frame listed_frame stands, for the play scripts.
+int listed_frame = -1;
+int listed_y[SPCH_ENTRIES];
+
 void answer_list()
 {
+    listed_frame = j[frame_count];
+    for (int &v : listed_y) v = -1;
     int px = j[mouse_x] - VIEW_X, py = j[mouse_y] - VIEW_Y;
     int y = 30, widest = 0, hover = -1;
     for (int k = 0; k < entry_count(); k++) {
@@ -222,6 +228,7 @@ void answer_list()
         if (!check_rqst(k, 0)) continue;
         const spch_entry &e = npc_spch.entry[k];
         wrt_around_box(12, y, 250, e.ans_num, e.ans_group, k == hover ? HOVER : SAY, 0, 0, 0, 0, 1);
+        listed_y[k] = y;
         y += j[text_h] + 9;
     }
     if (member) {
@@ -384,6 +391,15 @@ void talk_to_npc()
     if (j[talk_state] == 5) shop();
     if (j[talk_state] == 6) last_word();
     if (j[talk_state] == 7) attack();
+}
+
+int answer_row_at(int frame, int k, int *px, int *py)
+{
+    if (frame != listed_frame || k < 0 || k >= SPCH_ENTRIES || listed_y[k] < 0) return 0;
+    // Beside the portrait the answers begin right of it.
+    *py = listed_y[k] + 4;
+    *px = *py < 75 ? 90 : 20;
+    return 1;
 }
 
 }  // namespace hm

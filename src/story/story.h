@@ -119,6 +119,7 @@ int check_rqst(int k, int automatic);   // 1 when entry k may be listed (0) or f
 constexpr int CON_COUNT = 2000;
 extern uint8_t con[CON_COUNT];     // story conditions that speech entries may ask for
 int check_con(int cond);           // con[cond], 0 outside the table
+void do_cons();                    // per frame on the village: conditions 1..4 from the events
 void talk_to_npc();                // per frame: the conversation's state machine
 
 // The framed see-through box: style 1 blue (dialogue, messages, editor), 2 brown.
@@ -134,6 +135,8 @@ int box_button_clicked(int W, int H);
 // The view pixel in the middle of the button of the speech box or answer list drawn
 // in frame frame_count; 0 when none was drawn in it.
 int speech_button_at(int frame, int *px, int *py);
+// The view pixel on answer k of the answer list drawn in frame frame; 0 when it was not listed.
+int answer_row_at(int frame, int k, int *px, int *py);
 
 // -- scripted walks and flashes ------------------------------------------------------------
 constexpr int WALK_SLOTS = 25;
@@ -178,5 +181,31 @@ void new_message(int kind, int face, int num, int group, int colour, int style, 
                  const char *name);
 void show_messages();              // per frame: the lowest waiting message, unless someone talks
 int messages_clear();              // 1 when no message waits
+
+// -- the story's events ----------------------------------------------------------------------
+constexpr int EVENT_COUNT = 2000;
+constexpr int STORY_EVENTS = 27;   // events 0..26 are the story's
+struct event_rec {
+    int32_t fired;         // game minute it last ran, 0 never
+    int32_t start_level;   // level on whose making it runs again, 0 none
+};
+static_assert(sizeof(event_rec) == 8, "events are saved as they lie in memory");
+extern event_rec *event;
+
+void init_events();                // makes the tables (once) and clears them
+void free_events();
+void clear_events();               // no event fired, no condition set, no walk: a new game
+int event_fired(int k);            // 1 when event k has run
+void events_main();                // per frame, after the view is shown
+void do_event(int k);              // stamps event k and runs its effect
+void do_lev_str_events();          // the events marked to run again on this level
+void recieve_party_exp(int amount);
+void change_ls(int count, ...);    // count / 4 groups of x, y, object picture, block (0 or -1)
+void place_party();                // every member steps onto the map around the leader
+void do_close_party();             // per frame: the members leave the map again after a scene
+void party_face_npc(int n);
+void stop_crt_walk(int c);
+int battle_started(int id);        // 1 while the battle of spawner id runs
+int battle_over(int id);           // 1 once the spawner id has fired and no battle runs
 
 }  // namespace hm

@@ -1,5 +1,8 @@
 // drawing.cpp -- ground, roofs, objects, raw pictures and creatures into the view; lines; the flushes
+#include <sys/stat.h>
+
 #include <cstdlib>
+#include <utility>
 #include <vector>
 
 #include "battle/battle.h"
@@ -118,22 +121,64 @@ void draw_tile(int n, int g, int x, int y, bool transparent, const uint16_t *pal
     for (int k = 0; y0 + 2 * k < y + p.h; k++) dot(x + 2 * k, y0 + 2 * k);
 }
 
-// Interface pictures are read from the archive on every draw.
-bool archived_raw(int n, int g, std::vector<uint8_t> &buf, raw_pic &p)
+// Interface pictures come from the archive file.  Opening it for every draw cost
+// more than the drawing (the pointer alone is drawn each frame), so what was read
+// is kept for as long as the file stays the one it was read from: the same file,
+// size and time of writing, and the same place in it.
+struct archived_pic {
+    int n = -1, g = -1;
+    uint32_t at = 0;
+    int w = 0, h = 0;
+    std::vector<uint8_t> px;
+};
+constexpr int ARCHIVED_KEPT = 128;
+constexpr const char *PICTURE_ARCHIVE = "bmp_data.dat";
+archived_pic archived[ARCHIVED_KEPT];
+int archived_next = 0;
+struct stat archive_seen;   // the file the pictures kept were read from
+
+bool same_file(const struct stat &a, const struct stat &b)
 {
-    if (!pic_ok(n, g) || pic_is_rle(n, g)) return false;
-    pic_header h;
-    int size = read_pic(n, g, &h, nullptr, 0);
-    if (size <= 0) return false;
-    if (buf.size() < (size_t)size) buf.resize((size_t)size);
-    if (read_pic(n, g, &h, buf.data(), size) != size) return false;
-    p = {buf.data(), (int)h.width, (int)h.height};
-    return true;
+    return a.st_dev == b.st_dev && a.st_ino == b.st_ino && a.st_size == b.st_size &&
+           a.st_mtim.tv_sec == b.st_mtim.tv_sec && a.st_mtim.tv_nsec == b.st_mtim.tv_nsec;
 }
 
-std::vector<uint8_t> archive_buf;
+bool archived_raw(int n, int g, raw_pic &p)
+{
+    if (!pic_ok(n, g) || pic_is_rle(n, g)) return false;
+    p.px = archived_pixels(n, g, &p.w, &p.h);
+    return p.px != nullptr;
+}
 
 }  // namespace
+
+const uint8_t *archived_pixels(int n, int g, int *w, int *h)
+{
+    struct stat now;
+    if (stat(PICTURE_ARCHIVE, &now) != 0) return nullptr;
+    if (!same_file(now, archive_seen)) {
+        for (archived_pic &a : archived) a = archived_pic{};
+        archive_seen = now;
+    }
+    uint32_t at = pic_ok(n, g) ? PIC_dat[g][n] : 0;
+    for (const archived_pic &a : archived)
+        if (a.n == n && a.g == g && a.at == at) {
+            *w = a.w;
+            *h = a.h;
+            return a.px.data();
+        }
+    pic_header head;
+    int size = read_pic(n, g, &head, nullptr, 0);
+    if (size <= 0) return nullptr;
+    std::vector<uint8_t> buf((size_t)size);
+    if (read_pic(n, g, &head, buf.data(), size) != size) return nullptr;
+    archived_pic &a = archived[archived_next];
+    archived_next = (archived_next + 1) % ARCHIVED_KEPT;
+    a = archived_pic{n, g, at, (int)head.width, (int)head.height, std::move(buf)};
+    *w = a.w;
+    *h = a.h;
+    return a.px.data();
+}
 
 const uint16_t *shade_slice(int shade) { return slice(shade); }
 uint16_t blend_px(uint16_t back, uint16_t fore, int a) { return blend(back, fore, a); }
@@ -152,24 +197,49 @@ struct decoded_pic {
     int n = -1, g = -1, slot = -1, w = 0, h = 0;
     int32_t start = 0;
     std::vector<uint8_t> px;
+    // The unbroken runs of drawn pixels, so that see-through stretches cost
+    // nothing: first and end column of each, row by row; row r's runs stand at
+    // row_runs[r] .. row_runs[r + 1] - 1 of runs.
+    std::vector<uint16_t> runs;
+    std::vector<int> row_runs;
 };
 constexpr int DECODED_KEPT = 64;
 decoded_pic decoded[DECODED_KEPT];
 int decoded_next = 0;
 
-const uint8_t *decoded_rows(int n, int g, int slot, int w, int h)
+void find_runs(decoded_pic &d)
+{
+    d.row_runs.assign(1, 0);
+    for (int r = 0; r < d.h; r++) {
+        const uint8_t *line = d.px.data() + (size_t)r * d.w;
+        for (int c = 0; c < d.w;) {
+            if (!line[c]) {
+                c++;
+                continue;
+            }
+            int first = c;
+            while (c < d.w && line[c]) c++;
+            d.runs.push_back((uint16_t)first);
+            d.runs.push_back((uint16_t)c);
+        }
+        d.row_runs.push_back((int)d.runs.size());
+    }
+}
+
+const decoded_pic *decoded_rows(int n, int g, int slot, int w, int h)
 {
     const swinf_rec &s = SWINF[slot];
     for (const decoded_pic &d : decoded)
-        if (d.n == n && d.g == g && d.slot == slot && d.start == s.start && d.w == w && d.h == h) return d.px.data();
+        if (d.n == n && d.g == g && d.slot == slot && d.start == s.start && d.w == w && d.h == h) return &d;
     static const uint8_t *rows[PIC_MAX_SIDE];
     static int lens[PIC_MAX_SIDE];
     if (rle_rows(slot, rows, lens, PIC_MAX_SIDE) != h) return nullptr;
     decoded_pic &d = decoded[decoded_next];
     decoded_next = (decoded_next + 1) % DECODED_KEPT;
-    d = decoded_pic{n, g, slot, w, h, s.start, std::vector<uint8_t>((size_t)w * h)};
+    d = decoded_pic{n, g, slot, w, h, s.start, std::vector<uint8_t>((size_t)w * h), {}, {}};
     for (int r = 0; r < h; r++) rle_decode_row(rows[r], lens[r], d.px.data() + (size_t)r * w, w, w);
-    return d.px.data();
+    find_runs(d);
+    return &d;
 }
 
 // A run-length picture placed on its cell, from view row top down; sea_k >= 0 makes
@@ -186,8 +256,9 @@ void draw_rle(int n, int g, int x, int y, int shade, int sea_k, int top)
     if (h > 40) y -= h - 40;
     if (w > 60) x -= (w - 60) / 2;
     if (x >= VIEW_W || y >= VIEW_H || x + w <= 0 || y + h <= top) return;
-    const uint8_t *px = decoded_rows(n, g, slot, w, h);
-    if (!px) return;
+    const decoded_pic *d = decoded_rows(n, g, slot, w, h);
+    if (!d) return;
+    const uint8_t *px = d->px.data();
     const uint16_t *pal = slice(shade);
     int r0 = y < top ? top - y : 0, r1 = y + h > VIEW_H ? VIEW_H - y : h;
     int c0 = x < 0 ? -x : 0, c1 = x + w > VIEW_W ? VIEW_W - x : w;
@@ -195,8 +266,10 @@ void draw_rle(int n, int g, int x, int y, int shade, int sea_k, int top)
         const uint8_t *line = px + (size_t)r * w;
         uint16_t *dst = vs + (y + r) * VIEW_W + x;
         if (sea_k < 0) {
-            for (int c = c0; c < c1; c++)
-                if (line[c]) dst[c] = pal[line[c]];
+            for (int k = d->row_runs[r]; k < d->row_runs[r + 1]; k += 2) {
+                int from = d->runs[k] < c0 ? c0 : d->runs[k], to = d->runs[k + 1] > c1 ? c1 : d->runs[k + 1];
+                for (int c = from; c < to; c++) dst[c] = pal[line[c]];
+            }
             continue;
         }
         int a = (int)(((long long)(60 - r) * sea_k) / 256);
@@ -221,13 +294,13 @@ void draw_pic(int n, int g, int x, int y, int dir, int alpha)
 void draw_bmp(int n, int g, int x, int y, int dir, int alpha)
 {
     raw_pic p;
-    if (archived_raw(n, g, archive_buf, p)) blit_view(p, x, y, dir, alpha, jpal_buf);
+    if (archived_raw(n, g, p)) blit_view(p, x, y, dir, alpha, jpal_buf);
 }
 
 void draw_bmp_scr(int n, int g, int x, int y, int dir)
 {
     raw_pic p;
-    if (!archived_raw(n, g, archive_buf, p)) return;
+    if (!archived_raw(n, g, p)) return;
     int r0 = y < 0 ? -y : 0, r1 = y + p.h > SCR_H ? SCR_H - y : p.h;
     int c0 = x < 0 ? -x : 0, c1 = x + p.w > SCR_W ? SCR_W - x : p.w;
     for (int r = r0; r < r1; r++) {
@@ -390,9 +463,26 @@ void fscr()
         auto amount = [](int v) { return (long long)v * 4; };
         long long dr = amount(j[flash_r]), dg = amount(j[flash_g]), db = amount(j[flash_b]);
         auto ch = [](long long v) { return v < 0 ? 0 : v > 254 ? 254 : (int)v; };
-        for (int i = 0; i < VIEW_W * VIEW_H; i++) {
-            uint16_t c = vs[i];
-            vs[i] = plat_makecol(ch(plat_getr(c) + dr), ch(plat_getg(c) + dg), ch(plat_getb(c) + db));
+        if (rgb565()) {
+            // Each channel of a 5-6-5 colour is tinted alone: three small tables
+            // give the tinted bits of every value a channel can hold.
+            uint16_t red[32], green[64], blue[32];
+            for (int v = 0; v < 64; v++) {
+                if (v < 32) {
+                    red[v] = plat_makecol(ch(plat_getr((uint16_t)(v << 11)) + dr), 0, 0);
+                    blue[v] = plat_makecol(0, 0, ch(plat_getb((uint16_t)v) + db));
+                }
+                green[v] = plat_makecol(0, ch(plat_getg((uint16_t)(v << 5)) + dg), 0);
+            }
+            for (int i = 0; i < VIEW_W * VIEW_H; i++) {
+                uint16_t c = vs[i];
+                vs[i] = (uint16_t)(red[c >> 11] | green[(c >> 5) & 63] | blue[c & 31]);
+            }
+        } else {
+            for (int i = 0; i < VIEW_W * VIEW_H; i++) {
+                uint16_t c = vs[i];
+                vs[i] = plat_makecol(ch(plat_getr(c) + dr), ch(plat_getg(c) + dg), ch(plat_getb(c) + db));
+            }
         }
         j[flash_on] = 0;
     }
@@ -404,9 +494,15 @@ void fscr2()
     uint16_t line[SCR_W];
     for (int y = 0; y < SCR_H; y++) {
         const uint8_t *src = scr_buf + y * SCR_W;
-        for (int x = 0; x < SCR_W; x++) {
-            int shade = x < 96 ? 24 - x / 4 : x < 544 ? 0 : x / 4 - 136;
-            line[x] = jpal_buf[shade * 256 + src[x]];
+        // Four columns share a shade: darkest at the edges, full light between 96 and 543.
+        for (int x = 0; x < 96; x += 4) {
+            const uint16_t *pal = jpal_buf + (24 - x / 4) * 256;
+            for (int k = x; k < x + 4; k++) line[k] = pal[src[k]];
+        }
+        for (int x = 96; x < 544; x++) line[x] = jpal_buf[src[x]];
+        for (int x = 544; x < SCR_W; x += 4) {
+            const uint16_t *pal = jpal_buf + (x / 4 - 136) * 256;
+            for (int k = x; k < x + 4; k++) line[k] = pal[src[k]];
         }
         plat_write_line(y, 0, SCR_W, line);
     }

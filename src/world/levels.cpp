@@ -243,7 +243,8 @@ void make_level(int, int level, int x, int y)
         new_creature(p.crt_type, p.level, 1, p.hp, p.mana, m, -1, lsts[start_x], lsts[start_y]);
         j[box_crt] = member_crt(m);
     }
-    // The level's story events run here (do_lev_str_events).
+    // The story's changes to this level's map, made again over the file's.
+    do_lev_str_events();
 
     std::memset(light_lev, 0, MAP_CELLS);
     do_light_time(1);

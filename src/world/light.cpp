@@ -114,8 +114,12 @@ void gr_light_circ(int n, int g, int cx, int cy, int s)
         int c0 = x0 < 0 ? -x0 : 0, c1 = x0 + w > VIEW_W ? VIEW_W - x0 : w;
         const uint8_t *src = px + (size_t)r * w;
         uint8_t *dst = gr_light + y * VIEW_W + x0;
-        for (int c = c0; c < c1; c++)
-            if (src[c]) dst[c] = (uint8_t)clamp_shade(dst[c] + ((src[c] * s) >> 8));
+        // Without branches, so that the compiler may take many pixels at once.
+        for (int c = c0; c < c1; c++) {
+            int v = dst[c] + ((src[c] * s) >> 8);
+            v = v < 0 ? 0 : v > SHADE_MAX ? SHADE_MAX : v;
+            dst[c] = src[c] ? (uint8_t)v : dst[c];
+        }
     }
 }
 

@@ -65,13 +65,10 @@ struct block {
 void pointer_pixels(uint8_t *out)
 {
     std::memset(out, 0, PTR * PTR);
-    pic_header h;
-    int size = read_pic(j[cursor_pic], 8, &h, nullptr, 0);
-    if (size <= 0) return;
-    std::vector<uint8_t> data((size_t)size);
-    if (read_pic(j[cursor_pic], 8, &h, data.data(), size) != size) return;
-    int w = (int)h.width;
-    for (int r = 0; r < PTR && r < (int)h.height; r++)
+    int w = 0, h = 0;
+    const uint8_t *data = archived_pixels(j[cursor_pic], 8, &w, &h);
+    if (!data) return;
+    for (int r = 0; r < PTR && r < h; r++)
         for (int c = 0; c < PTR && c < w; c++) out[r * PTR + c] = data[(size_t)r * w + c];
 }
 

@@ -125,6 +125,9 @@ void draw_ls_below(int n, int g, int x, int y, int shade, int top);   // only vi
 void draw_pic(int n, int g, int x, int y, int dir, int alpha);
 void draw_crt(int n, int g, int x, int y, int crt, int shade);
 void draw_bmp(int n, int g, int x, int y, int dir, int alpha);
+// An interface picture's indices as the archive holds it, w x h; kept after the
+// first read while the archive file stays the same; nullptr when it cannot be read.
+const uint8_t *archived_pixels(int n, int g, int *w, int *h);
 void draw_bmp_scr(int n, int g, int x, int y, int dir);   // screen coordinates, into scr_buf
 void lpix(int x, int y, int c);
 void j_line(int x1, int y1, int x2, int y2, int c);

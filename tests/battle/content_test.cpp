@@ -7,7 +7,7 @@
 namespace hm {
 namespace {
 
-constexpr int TYPES = 26;
+constexpr int TYPES = 39;
 
 class CreatureTypes : public BattleTest {
 protected:

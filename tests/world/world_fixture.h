@@ -9,6 +9,7 @@
 #include <climits>
 #include <cstdio>
 #include <cstring>
+#include <deque>
 #include <functional>
 #include <string>
 #include <vector>
@@ -23,6 +24,32 @@
 #include "world/world.h"
 
 namespace hm {
+
+// Cells a walker reaches from (x, y) over the level's blocking, as the path
+// finder walks: eight ways, never across a blocked corner.  Cells where stop
+// holds are reached but not walked on from.
+inline std::vector<bool> walk_reach(int x, int y, bool (*stop)(int x, int y) = nullptr)
+{
+    auto open = [](int cx, int cy) { return cell_ok(cx, cy) && grsc[cx + MAP_W * cy] == 0; };
+    std::vector<bool> seen(MAP_CELLS, false);
+    if (!open(x, y)) return seen;
+    std::deque<int> todo = {x + MAP_W * y};
+    seen[x + MAP_W * y] = true;
+    while (!todo.empty()) {
+        int c = todo.front(), cx = c % MAP_W, cy = c / MAP_W;
+        todo.pop_front();
+        if (stop && stop(cx, cy)) continue;
+        for (int dy = -1; dy <= 1; dy++)
+            for (int dx = -1; dx <= 1; dx++) {
+                int nx = cx + dx, ny = cy + dy;
+                if ((!dx && !dy) || !open(nx, ny) || seen[nx + MAP_W * ny]) continue;
+                if (dx && dy && (!open(cx + dx, cy) || !open(cx, cy + dy))) continue;
+                seen[nx + MAP_W * ny] = true;
+                todo.push_back(nx + MAP_W * ny);
+            }
+    }
+    return seen;
+}
 
 class WorldTest : public ::testing::Test, public test_files {
 protected:
@@ -147,6 +174,39 @@ protected:
         ASSERT_NE(f, nullptr) << file;
         std::fwrite(out.data(), 1, out.size(), f);
         std::fclose(f);
+    }
+
+    // The current level drawn whole, view by view: the pixels no picture covered
+    // inside the views' inner parts (away from the map's own edge) are counted;
+    // map, when given, receives the picture (40 x 100 + 20 x 100 by 20 x 100 + 100).
+    static int draw_whole_map(std::vector<uint16_t> *map)
+    {
+        const uint16_t HOLE = 0xf81f;   // a colour no picture uses through slice 0
+        const int map_w = 40 * MAP_W + 20 * MAP_W, map_h = 20 * MAP_W + 100;
+        if (map) map->assign((size_t)map_w * map_h, 0);
+        int holes = 0;
+        for (int cy = -100; cy < 20 * MAP_W; cy += VIEW_H - 60) {
+            for (int cx = -120; cx < map_w; cx += VIEW_W - 120) {
+                j[cam_x] = cx;
+                j[cam_y] = cy;
+                for (int i = 0; i < VIEW_W * VIEW_H; i++) vs[i] = HOLE;
+                draw_all();
+                // Pixels near the view's edges may show cells the passes leave to the next camera.
+                for (int y = 30; y < VIEW_H - 30; y++)
+                    for (int x = 60; x < VIEW_W - 60; x++) {
+                        uint16_t v = vs[y * VIEW_W + x];
+                        int mx = cx + x, my = cy + y + 100;
+                        if (map && v != HOLE && mx >= 0 && mx < map_w && my >= 0 && my < map_h)
+                            (*map)[(size_t)my * map_w + mx] = v;
+                        if (v != HOLE) continue;
+                        int c = get_square(x, y);
+                        if (c < 0) continue;
+                        int col = c % MAP_W, row = c / MAP_W;
+                        if (col >= 2 && col <= 97 && row >= 2 && row <= 97) holes++;
+                    }
+            }
+        }
+        return holes;
     }
 
     uint16_t view_px(int x, int y) const { return vs[y * VIEW_W + x]; }

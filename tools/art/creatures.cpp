@@ -496,6 +496,36 @@ biped troll()
     return b;
 }
 
+// The knight the sea took: verdigris plate under a torn sea-green cloak, weed
+// hanging from the helm, a cold light in the visor and an icy blade.
+biped drowned_knight()
+{
+    biped b = person(M(pal::ICE, 1, 6), mat(), M(pal::STEEL, 0, 4), M(pal::SLATE, 1, 5));
+    b.dress = dress_k::plate;
+    b.sleeve = M(pal::SLATE, 1, 5);
+    b.trim = M(pal::EMERALD, 0, 3);
+    b.hat = hat_k::great_helm;
+    b.hat_m = M(pal::STEEL, 0, 5);
+    b.hat_trim = M(pal::EMERALD, 0, 3);
+    b.cape = M(pal::WATER, 0, 4);
+    b.weapon = weapon_k::sword;
+    b.blade = M(pal::ICE, 2, 9);
+    b.handle = M(pal::GOLD, 0, 4);
+    b.off = off_k::kite_shield;
+    b.off_m = M(pal::SLATE, 0, 3);
+    b.off_trim = M(pal::EMERALD, 0, 3);
+    b.boots = M(pal::SLATE, 0, 4);
+    b.belt = M(pal::FOLIAGE, 0, 3);
+    b.eye = pal::ICE[7];
+    b.glow_eyes = true;
+    b.glow = G(pal::ICE, 0, 4);
+    b.hair_style = hair_k::none;
+    b.height = 52;
+    b.build = 1.55f;
+    b.arm = 1.0f;
+    return b;
+}
+
 biped necromancer()
 {
     biped b = person(M(pal::BONE, 1, 6), mat(), M(pal::INK, 0, 2), M(pal::INK, 0, 2));
@@ -750,6 +780,7 @@ const std::vector<sprite_set> &roster()
         {570, 64, 48, "brown bear", false, Q(bear())},
         {580, 64, 64, "wraith: grey hooded ghost with a scythe", false, B(wraith(false))},
         {590, 36, 28, "red slime", false, [](int f, int w, int h) { return draw_slime(M(pal::CLOTH_RED, 1, 7), M(pal::TERRACOTTA, 0, 3), f, w, h); }},
+        {660, 80, 88, "drowned knight (boss): verdigris plate, torn sea-green cloak, icy sword and shield", false, B(drowned_knight)},
         // Summoned creatures (creature types 10..13).
         {600, 56, 44, "spirit wolf (summoned, type 10)", false, Q(wolf(true))},
         {610, 72, 68, "stone golem (summoned, type 11)", false, B(golem)},
