@@ -18,8 +18,11 @@ TEST_F(Robust, LevelFiles)
             load_level(n, 0);
             update_grsc();
             load_lev_chests();
-            for (int k = 0; k < SPAWNER_COUNT; k++)
-                if (crt_spawner[k].active) EXPECT_TRUE(cell_ok(crt_spawner[k].x, crt_spawner[k].y));
+            for (int k = 0; k < SPAWNER_COUNT; k++) {
+                if (crt_spawner[k].active) {
+                    EXPECT_TRUE(cell_ok(crt_spawner[k].x, crt_spawner[k].y));
+                }
+            }
         });
     }
 }
@@ -155,7 +158,9 @@ TEST_F(Robust, NpcFilesAndSpeech)
         int n = std::atoi(name.c_str() + 3);
         damage({name}, 4, MUTATIONS / (int)names.size() + 1, [n] {
             load_npc(n);
-            if (load_npc_spch(n) == 0) EXPECT_LE(npc_spch.count, SPCH_ENTRIES);
+            if (load_npc_spch(n) == 0) {
+                EXPECT_LE(npc_spch.count, SPCH_ENTRIES);
+            }
             for (int t = 0; t < 10; t++) npc_spch_type(t);
             j[talk_npc] = n;
             load_npc_items();
