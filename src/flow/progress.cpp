@@ -94,7 +94,8 @@ int ask_quit()
         do_keyr();
         if (plat_close_requested()) return 1;
         if (keyr[K_ESC] == EDGE_RELEASED) return 0;
-        if (keyr[K_N] == EDGE_PRESSED) return 1;
+        // "Save before quitting?": N quits unsaved.  "Quit without saving?": N plays on.
+        if (keyr[K_N] == EDGE_PRESSED) return can_save ? 1 : 0;
         if (keyr[K_Y] != EDGE_PRESSED) continue;
         if (!can_save) return 1;
         // A save that fails keeps the player in the game: quitting would lose it all.

@@ -255,7 +255,7 @@ TEST_F(Progress, NothingIsSavedWhileSomethingIsUnderWay)
     EXPECT_EQ(read_file("Wren.cha"), old);
 }
 
-TEST_F(Progress, EscapeAsksAndYSavesNQuitsAndEscapeGoesBack)
+TEST_F(Progress, EscapeAsksAndYSavesNQuitsAndEscapeGoesBackButNeverQuitsUnsavedOnN)
 {
     play_as("Wren");
     const std::string old = read_file("Wren.cha");
@@ -273,6 +273,12 @@ TEST_F(Progress, EscapeAsksAndYSavesNQuitsAndEscapeGoesBack)
     ASSERT_EQ(make_new_state(), 0);
     ASSERT_EQ(load_game(0), 1);
     EXPECT_EQ(j[gold], 31);
+
+    // In the middle of a talk the question is whether to quit unsaved: N plays on.
+    j[talk_state] = 3;
+    EXPECT_EQ(answer("key N tap\n"), 0);
+    EXPECT_EQ(answer("key Y tap\n"), 1);
+    j[talk_state] = 0;
 }
 
 TEST_F(Progress, TheAutosaveFollowsLevelChangesAndNeverTouchesThePlayersFile)
