@@ -140,6 +140,11 @@ int npc_to_p1cr(int n)
     if (p.lev == j[level_no]) {
         int c = npc_crt(n);
         if (c >= 0) {
+            // Its creature had only its type's hit points and mana; a member has its
+            // attributes' on top.  One that stood unhurt joins whole ("full", -1,
+            // which its first creature turns into the member's maximum).
+            if (CRT[c].hp >= CRT[c].max_hp) m.hp = -1;
+            if (CRT[c].mana >= CRT[c].max_mana) m.mana = -1;
             CRT[c].in_use = 0;
             CRT[c].npc_index = -1;
         }

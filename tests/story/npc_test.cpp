@@ -204,18 +204,34 @@ TEST_F(NpcBattle, AFullPartyGivesNoBattleCharacter)
     for (int m = PARTY_SIZE; m < P1CR_COUNT; m++) EXPECT_EQ(p1cr[m].in_use, 0);
 }
 
+TEST_F(NpcBattle, AnUnhurtNpcJoinsWithAMembersFullHitPoints)
+{
+    int c = npc_at(7, 52, 50, 10);
+    const int as_npc = CRT[c].max_hp;
+    ASSERT_EQ(CRT[c].hp, as_npc);
+    int m = npc_to_p1cr(7);
+    ASSERT_EQ(m, 1);
+    int tmp = 0;
+    int s = member_stand_in(m, &tmp);
+    ASSERT_GE(s, 0);
+    EXPECT_EQ(CRT[s].hp, CRT[s].max_hp) << "whole, with its attributes' hit points on top";
+    EXPECT_EQ(CRT[s].mana, CRT[s].max_mana);
+    if (tmp) free_tmp_crt(s);
+}
+
 TEST_F(NpcBattle, JoiningThePartyWearsWhatFitsAndKeepsTheRest)
 {
     int c = npc_at(7, 52, 50, 10);
     npc[7].item_type[0] = 1;
     npc[7].item_type[1] = 8;
-    npc[7].hp = 20;
+    ASSERT_GT(CRT[c].max_hp, 1);
+    CRT[c].hp = npc[7].hp = 1;   // a wounded NPC joins as wounded as it was
     int m = npc_to_p1cr(7);
     ASSERT_EQ(m, 1);
     EXPECT_EQ(CRT[c].in_use, 0);
     EXPECT_EQ(npc[7].lev, -1);
     EXPECT_EQ(npc[7].p1cr_slot, 1);
-    EXPECT_EQ(p1cr[1].hp, 20);
+    EXPECT_EQ(p1cr[1].hp, 1);
     EXPECT_EQ(p1cr[1].face_pic, npc[7].face_pic);
     EXPECT_GE(p1cr[1].eqp[0], 0);
     EXPECT_EQ(npc[7].item_type[0], -1) << "a worn gift leaves the NPC";
