@@ -113,8 +113,8 @@ TEST_F(Frame, EscapeStillCompletesTheFrame)
     float before = f[cam_fx];
     long long clock = hl_clock_ms();
     hl_set_key(K_ESC, false);
-    // Escape asks first; N quits without saving.
-    ASSERT_TRUE(script_parse("frames 2\nkey N tap\n", "test", ""));
+    // Escape asks first; with no game to save, Y quits.
+    ASSERT_TRUE(script_parse("frames 2\nkey Y tap\n", "test", ""));
     script_start(0, 0, false);
     hl_set_frame_hook(script_frame);
     play_frame(exit_code);
