@@ -1,4 +1,5 @@
 // npc_records.cpp -- the NPC files, the level's NPCs, fading NPCs and the goods they sell
+#include <algorithm>
 #include <climits>
 #include <cstring>
 
@@ -35,7 +36,8 @@ int load_npc(int n)
     r.level = v[0];
     r.hp = v[1];
     r.crt_type = v[2];
-    long long lv = r.level;
+    // Any level a file may hold: past a million the experience is at its top anyway.
+    long long lv = std::clamp<long long>(r.level, -1000000, 1000000);
     long long exp = (lv * lv + lv) * 5 + 50;
     r.exp = exp > INT_MAX ? INT_MAX : exp < INT_MIN ? INT_MIN : (int)exp;
     r.reserved = v[4];

@@ -1,4 +1,5 @@
 // npc_test.cpp -- NPC files and speech sections, the level's NPCs, battles and joining the party
+#include <climits>
 #include <sstream>
 
 #include "story_fixture.h"
@@ -55,6 +56,18 @@ TEST_F(NpcFiles, NamesAreCutAtTwentyFourAndTheRecordIsSetUp)
     write_file("npc6.txt", file("Abcdefghijklmnopqrstuvwxy", 0, {}));
     ASSERT_EQ(load_npc(6), 0);
     EXPECT_STREQ(npc[6].name, "Abcdefghijklmnopqrstuvwx") << "a 25th letter is dropped";
+}
+
+TEST_F(NpcFiles, ExtremeLevelsGiveTheirExperienceWithoutOverflow)
+{
+    // Found by the NPC fuzzer: the experience of a level near the top of an int.
+    for (const char *level : {"2147483647", "-2147483648", "1000001"}) {
+        std::string text = file("Wat~~~~~~~~~~~~~~~~~~~~~~", 0, {});
+        text.replace(text.find("\n3 ") + 1, 1, level);
+        write_file("npc7.txt", text);
+        ASSERT_EQ(load_npc(7), 0) << level;
+        EXPECT_EQ(npc[7].exp, INT_MAX) << level;
+    }
 }
 
 TEST_F(NpcFiles, AShortOrMissingFileChangesNothing)
