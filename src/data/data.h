@@ -120,6 +120,7 @@ extern ls_tile_rec *ls_tile;    // object picture properties
 void set_pict_size();
 int pic_ok(int n, int g);       // 1 when n is a picture number of group g
 void load_pic_dat();            // the archive's index; no pictures when it is unreadable
+int pic_dat_reads();            // how often the index was read: what was read before it may be stale
 void load_swad();               // empties the picture store
 
 // Loads picture (n, g) into the store and returns its slot.  -1 when the picture

@@ -92,8 +92,13 @@ void set_pict_size()
 
 int pic_ok(int n, int g) { return g >= 0 && g < PIC_GROUPS && n >= 0 && n < PICT_SIZE[g]; }
 
+int index_reads = 0;
+
+int pic_dat_reads() { return index_reads; }
+
 void load_pic_dat()
 {
+    index_reads++;
     std::memset(pic_dat_swadn, 0, INDEX_BYTES);
     records_end = 0;
     FILE *in = std::fopen(ARCHIVE, "rb");

@@ -1,5 +1,4 @@
 // drawing.cpp -- ground, roofs, objects, raw pictures and creatures into the view; lines; the flushes
-#include <sys/stat.h>
 
 #include <cstdlib>
 #include <utility>
@@ -123,8 +122,7 @@ void draw_tile(int n, int g, int x, int y, bool transparent, const uint16_t *pal
 
 // Interface pictures come from the archive file.  Opening it for every draw cost
 // more than the drawing (the pointer alone is drawn each frame), so what was read
-// is kept for as long as the file stays the one it was read from: the same file,
-// size and time of writing, and the same place in it.
+// is kept until the archive's index is read again, known by its place in it.
 struct archived_pic {
     int n = -1, g = -1;
     uint32_t at = 0;
@@ -132,16 +130,9 @@ struct archived_pic {
     std::vector<uint8_t> px;
 };
 constexpr int ARCHIVED_KEPT = 128;
-constexpr const char *PICTURE_ARCHIVE = "bmp_data.dat";
 archived_pic archived[ARCHIVED_KEPT];
 int archived_next = 0;
-struct stat archive_seen;   // the file the pictures kept were read from
-
-bool same_file(const struct stat &a, const struct stat &b)
-{
-    return a.st_dev == b.st_dev && a.st_ino == b.st_ino && a.st_size == b.st_size &&
-           a.st_mtim.tv_sec == b.st_mtim.tv_sec && a.st_mtim.tv_nsec == b.st_mtim.tv_nsec;
-}
+int archived_index = -1;   // the reading of the archive's index the pictures kept belong to
 
 bool archived_raw(int n, int g, raw_pic &p)
 {
@@ -154,11 +145,10 @@ bool archived_raw(int n, int g, raw_pic &p)
 
 const uint8_t *archived_pixels(int n, int g, int *w, int *h)
 {
-    struct stat now;
-    if (stat(PICTURE_ARCHIVE, &now) != 0) return nullptr;
-    if (!same_file(now, archive_seen)) {
+    // The archive is read anew (its index first) whenever it may have changed.
+    if (pic_dat_reads() != archived_index) {
         for (archived_pic &a : archived) a = archived_pic{};
-        archive_seen = now;
+        archived_index = pic_dat_reads();
     }
     uint32_t at = pic_ok(n, g) ? PIC_dat[g][n] : 0;
     for (const archived_pic &a : archived)
